@@ -1,0 +1,142 @@
+#include "Variant.h"
+
+#include <cstring>
+
+#include "TextNumber.h"
+
+struct Variant::Box {
+  long count = 1;
+  Ref<Object> object;
+  std::string text;
+};
+
+Variant::Variant(bool b) noexcept {
+  c_.type = Type::Boolean;
+  c_.b = b;
+}
+
+Variant::Variant(int32_t i) noexcept {
+  c_.type = Type::Int32;
+  c_.i = i;
+}
+
+Variant::Variant(double d) noexcept {
+  c_.type = Type::Double;
+  c_.d = d;
+}
+
+Variant::Variant(const char* s) : Variant(std::string(s ? s : "")) {}
+
+Variant::Variant(const std::string& s) {
+  c_.type = Type::String;
+  if (s.size() <= static_cast<size_t>(kInline)) {
+    c_.len = static_cast<uint8_t>(s.size());
+    std::memcpy(c_.text, s.data(), s.size());
+  } else {
+    c_.len = kBoxed;
+    c_.box = new Box;
+    c_.box->text = s;
+  }
+}
+
+Variant::Variant(const Ref<Object>& o) {
+  c_.type = Type::Object;
+  c_.box = new Box;
+  c_.box->object = o;
+}
+
+Variant::Variant(const Variant& other) noexcept {
+  c_ = other.c_;
+  retain();
+}
+
+Variant& Variant::operator=(const Variant& other) noexcept {
+  if (this != &other) {
+    other.retain();
+    release();
+    c_ = other.c_;
+  }
+  return *this;
+}
+
+Variant::~Variant() { release(); }
+
+void Variant::retain() const noexcept {
+  if (boxed()) ++c_.box->count;
+}
+
+void Variant::release() noexcept {
+  if (boxed() && --c_.box->count == 0) delete c_.box;
+}
+
+bool Variant::IsNil() const {
+  return c_.type == Type::Nothing || (c_.type == Type::Object && c_.box->object == nullptr);
+}
+
+bool Variant::BooleanValue() const {
+  switch (c_.type) {
+    case Type::Nothing: return false;
+    case Type::Boolean: return c_.b;
+    case Type::Int32: return c_.i != 0;
+    case Type::Double: return c_.d != 0.0;
+    case Type::String: return StringValue() == "True";
+    case Type::Object: break;
+  }
+  throw TypeMismatchException("An object is not a Boolean");
+}
+
+int32_t Variant::Int32Value() const {
+  switch (c_.type) {
+    case Type::Nothing: return 0;
+    case Type::Boolean: return c_.b ? 1 : 0;
+    case Type::Int32: return c_.i;
+    case Type::Double: return ToInt32(c_.d);
+    case Type::String: return ToInt32(Val(StringValue()));
+    case Type::Object: break;
+  }
+  throw TypeMismatchException("An object is not a number");
+}
+
+double Variant::DoubleValue() const {
+  switch (c_.type) {
+    case Type::Nothing: return 0.0;
+    case Type::Boolean: return c_.b ? 1.0 : 0.0;
+    case Type::Int32: return c_.i;
+    case Type::Double: return c_.d;
+    case Type::String: return Val(StringValue());
+    case Type::Object: break;
+  }
+  throw TypeMismatchException("An object is not a number");
+}
+
+std::string Variant::StringValue() const {
+  switch (c_.type) {
+    case Type::Nothing: return std::string();
+    case Type::Boolean: return c_.b ? "True" : "False";
+    case Type::Int32: return Str(c_.i);
+    case Type::Double: return Str(c_.d);
+    case Type::String:
+      return c_.len == kBoxed ? c_.box->text : std::string(c_.text, c_.len);
+    case Type::Object: break;
+  }
+  throw TypeMismatchException("An object is not a text");
+}
+
+Ref<Object> Variant::ObjectValue() const {
+  if (c_.type == Type::Nothing) return nullptr;
+  if (c_.type == Type::Object) return c_.box->object;
+  throw TypeMismatchException("A value is not an object");
+}
+
+bool operator==(const Variant& a, const Variant& b) {
+  if (a.c_.type != b.c_.type) return false;
+  switch (a.c_.type) {
+    case Variant::Type::Nothing: return true;
+    case Variant::Type::Boolean: return a.c_.b == b.c_.b;
+    case Variant::Type::Int32: return a.c_.i == b.c_.i;
+    case Variant::Type::Double: return a.c_.d == b.c_.d;
+    case Variant::Type::String: return a.StringValue() == b.StringValue();
+    case Variant::Type::Object: return a.c_.box->object == b.c_.box->object;
+  }
+  return false;
+}
