@@ -1,11 +1,35 @@
 // Every test program starts the application object first, headless unless the
-// environment names a platform, so that windows and events are real.
+// environment names a platform, so that windows and events are real. After each
+// test every window is closed.
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "TestSupport.h"
+
+namespace {
+
+class AfterEachTest : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo&) override { test::CloseAllWindows(); }
+};
+
+// The headless platform cannot raise windows; it says so at every Show.
+void QuietHeadlessNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (message.contains(QLatin1String("does not support raise"))) return;
+  if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+  fprintf(stderr, "%s\n", qPrintable(message));
+  if (type == QtFatalMsg) abort();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietHeadlessNotes);
   QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new AfterEachTest);
   return RUN_ALL_TESTS();
 }

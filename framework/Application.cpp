@@ -1,0 +1,86 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "Window.h"
+#include "WindowPeer.h"
+
+namespace {
+Ref<Application> theApp;
+std::exception_ptr unhandled;
+bool running = false;
+}  // namespace
+
+void Application::AddMenuHandler(const std::string& itemName, const Delegate& handler) {
+  if (handler.Signature() != "(  ) as Boolean") {
+    throw TypeMismatchException("A menu handler's signature is \"(  ) as Boolean\", not \"" + handler.Signature() + "\"");
+  }
+  menuHandlers_[itemName] = handler;
+}
+
+Delegate Application::MenuHandler(const std::string& itemName) const {
+  const auto found = menuHandlers_.find(itemName);
+  return found == menuHandlers_.end() ? Delegate() : found->second;
+}
+
+void RuntimeInitExternalClasses() {
+  // The framework's classes need no set-up beyond the application's.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void InitPluginEntrypoints() {}
+
+void RuntimeRegisterAppObject(const Ref<Application>& app) { theApp = app; }
+
+Ref<Application> GetAppObject() { return theApp; }
+
+void RuntimeRun() {
+  QApplication::setQuitOnLastWindowClosed(false);
+  running = true;
+  QTimer::singleShot(0, [] {
+    RunGuarded([] {
+      if (Ref<Application> app = GetAppObject()) app->Event_Open();
+    });
+  });
+  QApplication::exec();
+  running = false;
+  if (std::exception_ptr e = TakeUnhandledException()) std::rethrow_exception(e);
+}
+
+void Quit() { QCoreApplication::exit(0); }
+
+void WindowClosed() {
+  if (!running) return;
+  // Checked once the event at hand is done: a window that replaces the closed
+  // one (a restart) is on screen by then.
+  QTimer::singleShot(0, [] {
+    if (running && FrontWindow() == nullptr) Quit();
+  });
+}
+
+void UnhandledException(const std::exception& e) {
+  QMessageBox box;
+  box.setIcon(QMessageBox::Critical);
+  box.setWindowTitle(QApplication::applicationDisplayName());
+  box.setText(QStringLiteral("Something went wrong, and the program has to stop."));
+  box.setInformativeText(QString::fromUtf8(e.what()));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+void RunGuarded(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (...) {
+    if (!unhandled) unhandled = std::current_exception();
+    QCoreApplication::exit(1);
+  }
+}
+
+std::exception_ptr TakeUnhandledException() {
+  std::exception_ptr e = unhandled;
+  unhandled = nullptr;
+  return e;
+}

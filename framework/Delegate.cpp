@@ -1,0 +1,25 @@
+#include "Delegate.h"
+
+namespace DelegateDetail {
+
+int ParameterCount(const std::string& signature) {
+  const size_t open = signature.find('(');
+  const size_t close = signature.find(')');
+  if (open == std::string::npos || close == std::string::npos || close < open) {
+    throw TypeMismatchException("Not a signature text: \"" + signature + "\"");
+  }
+  const std::string inside = signature.substr(open + 1, close - open - 1);
+  if (inside.find_first_not_of(' ') == std::string::npos) return 0;
+  int count = 1;
+  for (char c : inside) count += c == ',';
+  return count;
+}
+
+void CheckParameterCount(const std::string& signature, int count) {
+  if (ParameterCount(signature) != count) {
+    throw TypeMismatchException("The handler takes " + std::to_string(count) +
+                                " event arguments; its signature text \"" + signature + "\" says otherwise");
+  }
+}
+
+}  // namespace DelegateDetail

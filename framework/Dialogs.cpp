@@ -1,0 +1,22 @@
+#include "Dialogs.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "QtSupport.h"
+#include "TextNumber.h"
+#include "Window.h"
+
+void MsgBox(const std::string& message) {
+  Ref<Window> front = FrontWindow();
+  QMessageBox box(front != nullptr ? front->widget() : nullptr);
+  box.setText(LinesToQ(message));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+void ShowURL(const std::string& url) {
+  if (QDesktopServices::openUrl(QUrl(ToQ(url)))) return;
+  MsgBox("Your web browser could not be opened. The page is at:" + Chr(13) + Chr(13) + url);
+}

@@ -1,0 +1,17 @@
+#include "Layout.h"
+
+void CreateControlsFromTable(const Ref<Window>& w, const std::vector<ControlRecord>& table) {
+  for (const ControlRecord& r : table) {
+    Ref<Control> made = r.make(*w);
+    w->AddControl(made, r.name);
+    auto find = [&]() {
+      Ref<Control> c = r.index == kNoIndex ? RuntimeWindowControlByName(w, r.name)
+                                           : RuntimeWindowControlByNameIndex(w, r.name, r.index);
+      if (c == nullptr) throw NilObjectException("Control \"" + r.name + "\" was not registered");
+      return c;
+    };
+    if (r.setup) r.setup(find());
+    SetProperties(find(), r.properties);
+    for (const EventRecord& e : r.events) InstallInstanceEventHandler(find(), e.event, e.handler(w));
+  }
+}

@@ -1,0 +1,141 @@
+#include "Menu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "Application.h"
+#include "QtSupport.h"
+#include "Window.h"
+#include "WindowPeer.h"
+
+void MenuItem::Append(const Ref<MenuItem>& item) {
+  if (item == nullptr) throw NilObjectException("Appending a nil menu item");
+  children_.push_back(item);
+}
+
+Ref<MenuItem> MenuItem::Item(int32_t i) const {
+  if (i < 0 || i >= Count()) throw OutOfBoundsException(i, Count() - 1);
+  return children_[static_cast<size_t>(i)];
+}
+
+Ref<MenuItem> MenuItem::Child(const std::string& name) const {
+  for (const Ref<MenuItem>& c : children_) {
+    if (c->Name() == name) return c;
+  }
+  return nullptr;
+}
+
+Ref<MenuItem> MenuItem::Lookup(const std::string& name) const {
+  for (const Ref<MenuItem>& c : children_) {
+    if (c->Name() == name) return c;
+    if (Ref<MenuItem> found = c->Lookup(name)) return found;
+  }
+  return nullptr;
+}
+
+namespace {
+
+void DisableCommands(const Ref<MenuItem>& item) {
+  for (int32_t i = 0; i < item->Count(); ++i) {
+    Ref<MenuItem> child = item->Item(i);
+    if (child->Count() > 0) {
+      DisableCommands(child);
+    } else {
+      child->SetEnabled(Cast<QuitMenuItem>(child) != nullptr);
+    }
+  }
+}
+
+QString ShortcutText(const std::string& text) {
+  QString s = ToQ(text);
+  s.replace(QLatin1String("Cmd+"), QLatin1String("Ctrl+"), Qt::CaseInsensitive);
+  return s;
+}
+
+// Sets the enabled state of a window's actions from the menu model.
+void SyncActions(QMenuBar* bar, const Ref<MenuItem>& model) {
+  for (QAction* a : bar->findChildren<QAction*>()) {
+    if (a->objectName().isEmpty() || a->menu()) continue;
+    Ref<MenuItem> item = model->Lookup(FromQ(a->objectName()));
+    if (item != nullptr) a->setEnabled(item->Enabled());
+  }
+}
+
+void EnableAllActions(QMenuBar* bar) {
+  for (QAction* a : bar->findChildren<QAction*>()) a->setEnabled(true);
+}
+
+void AddItems(QMenu* menu, const Ref<MenuItem>& model, QMenuBar* bar) {
+  for (int32_t i = 0; i < model->Count(); ++i) {
+    Ref<MenuItem> item = model->Item(i);
+    if (item->Text() == "-") {
+      QAction* separator = menu->addSeparator();
+      separator->setObjectName(ToQ(item->Name()));
+      continue;
+    }
+    if (item->Count() > 0) {
+      QMenu* sub = menu->addMenu(ToQ(item->Text()));
+      sub->menuAction()->setObjectName(ToQ(item->Name()));
+      AddItems(sub, item, bar);
+      continue;
+    }
+    QAction* action = menu->addAction(ToQ(item->Text()));
+    action->setObjectName(ToQ(item->Name()));
+    if (!item->KeyboardShortcut().empty()) action->setShortcut(QKeySequence(ShortcutText(item->KeyboardShortcut())));
+    if (Cast<QuitMenuItem>(item) != nullptr) action->setMenuRole(QAction::QuitRole);
+    else if (Cast<AppleMenuItem>(item) != nullptr) action->setMenuRole(QAction::NoRole);
+    else action->setMenuRole(QAction::NoRole);
+    const std::string name = item->Name();
+    QObject::connect(action, &QAction::triggered, [name] { RunGuarded([&] { ChooseMenuItem(name); }); });
+  }
+}
+
+}  // namespace
+
+QMenuBar* BuildMenuBar(QWidget* parent) {
+  Ref<Application> app = GetAppObject();
+  Ref<MenuBar> model = app->MenuBar();
+  auto* bar = new QMenuBar(parent);
+  for (int32_t i = 0; i < model->Count(); ++i) {
+    Ref<MenuItem> menuModel = model->Item(i);
+    QMenu* menu = bar->addMenu(ToQ(menuModel->Text()));
+    menu->menuAction()->setObjectName(ToQ(menuModel->Name()));
+    AddItems(menu, menuModel, bar);
+    QObject::connect(menu, &QMenu::aboutToShow, [bar] {
+      RunGuarded([&] {
+        UpdateMenuItems();
+        if (Ref<Application> a = GetAppObject()) SyncActions(bar, a->MenuBar());
+      });
+    });
+    // Closed menus keep every action enabled, so that shortcuts reach
+    // ChooseMenuItem, which asks again whether the command may run.
+    QObject::connect(menu, &QMenu::aboutToHide, [bar] { EnableAllActions(bar); });
+  }
+  return bar;
+}
+
+void UpdateMenuItems() {
+  Ref<Application> app = GetAppObject();
+  if (app == nullptr || app->MenuBar() == nullptr) return;
+  DisableCommands(app->MenuBar());
+  app->Event_EnableMenuItems();
+  if (Ref<Window> front = FrontWindow()) front->Event_EnableMenuItems();
+}
+
+bool ChooseMenuItem(const std::string& itemName) {
+  Ref<Application> app = GetAppObject();
+  if (app == nullptr || app->MenuBar() == nullptr) return false;
+  UpdateMenuItems();
+  Ref<MenuItem> item = app->MenuBar()->Lookup(itemName);
+  if (item == nullptr || !item->Enabled()) return false;
+  if (Ref<Window> front = FrontWindow()) {
+    const Delegate handler = front->MenuHandler(itemName);
+    if (handler && handler.Invoke(nullptr).BooleanValue()) return true;
+  }
+  const Delegate handler = app->MenuHandler(itemName);
+  if (handler && handler.Invoke(nullptr).BooleanValue()) return true;
+  if (Cast<QuitMenuItem>(item) != nullptr) Quit();
+  return true;
+}

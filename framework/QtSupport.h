@@ -1,0 +1,45 @@
+#pragma once
+// The framework's private Qt side: what its .cpp files share. Nothing outside
+// framework/ and the tests includes this.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+#include "Color.h"
+#include "Object.h"
+
+class Picture;
+
+struct Surface {
+  QImage image;
+  // Called after something was drawn into image.
+  std::function<void()> changed;
+};
+
+struct WidgetHolder {
+  QPointer<QWidget> widget;
+};
+
+inline QString ToQ(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+inline std::string FromQ(const QString& s) { return s.toUtf8().toStdString(); }
+inline QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
+// A text with its Chr(13) line breaks made into the newlines Qt shows.
+QString LinesToQ(const std::string& s);
+
+// "System" (or empty) is the platform's default font, "courier" a fixed-pitch
+// one; size is in pixels, 0 meaning the platform's size.
+QFont FontFor(const std::string& name, int size, bool bold = false, bool italic = false,
+              bool underline = false);
+
+// A picture holding a copy of image.
+Ref<Picture> PictureFromImage(const QImage& image);
+// The picture's pixels as they are drawn: with Transparent = 1 its white pixels
+// are made see-through.
+QImage ImageToDraw(const Picture& picture);

@@ -1,0 +1,352 @@
+#include "Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Application.h"
+#include "BackgroundTask.h"
+#include "Controls.h"
+#include "QtSupport.h"
+#include "WindowPeer.h"
+
+namespace {
+
+std::map<std::string, Ref<Window>>& Registry() {
+  static std::map<std::string, Ref<Window>> registry;
+  return registry;
+}
+
+// Open windows, frontmost first.
+std::vector<std::weak_ptr<Window>>& ZOrder() {
+  static std::vector<std::weak_ptr<Window>> order;
+  return order;
+}
+
+void RemoveFromZOrder(const Window* w) {
+  auto& order = ZOrder();
+  order.erase(std::remove_if(order.begin(), order.end(),
+                             [w](const std::weak_ptr<Window>& p) {
+                               auto s = p.lock();
+                               return !s || s.get() == w;
+                             }),
+              order.end());
+}
+
+void BringToFront(Window* w) {
+  RemoveFromZOrder(w);
+  ZOrder().insert(ZOrder().begin(), std::static_pointer_cast<Window>(w->shared_from_this()));
+}
+
+// The yield's work, when due: windows on screen are brought up to date by
+// painting them at once; no event is delivered.
+void RepaintWindows() {
+  for (const auto& w : ZOrder()) {
+    auto s = w.lock();
+    if (s && s->Visible()) s->widget()->repaint();
+  }
+}
+
+}  // namespace
+
+// Widgets
+
+void TopLevelWidget::closeEvent(QCloseEvent* e) {
+  e->accept();
+  if (!owner_) return;
+  Ref<Window> self = RefTo(owner_);
+  RunGuarded([&] { self->Close(); });
+}
+
+bool TopLevelWidget::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && owner_ && !owner_->IsClosed()) BringToFront(owner_);
+  return QWidget::event(e);
+}
+
+void ContentWidget::mousePressEvent(QMouseEvent* e) {
+  if (!owner_ || e->button() != Qt::LeftButton) return;
+  Ref<Window> self = RefTo(owner_);
+  const QPoint p = e->position().toPoint();
+  bool claimed = false;
+  RunGuarded([&] { claimed = self->Event_MouseDown(p.x(), p.y()); });
+  claimed_ = claimed && !self->IsClosed();
+}
+
+void ContentWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (!owner_ || !claimed_ || !(e->buttons() & Qt::LeftButton)) return;
+  Ref<Window> self = RefTo(owner_);
+  const QPoint p = e->position().toPoint();
+  RunGuarded([&] { self->Event_MouseDrag(p.x(), p.y()); });
+}
+
+void ContentWidget::mouseReleaseEvent(QMouseEvent* e) {
+  if (!owner_ || !claimed_ || e->button() != Qt::LeftButton) return;
+  claimed_ = false;
+  Ref<Window> self = RefTo(owner_);
+  const QPoint p = e->position().toPoint();
+  RunGuarded([&] { self->Event_MouseUp(p.x(), p.y()); });
+}
+
+void ContentWidget::keyPressEvent(QKeyEvent* e) {
+  // Return and Enter press the window's default button, as in a dialog.
+  if (owner_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+    for (const Ref<Control>& c : owner_->Controls()) {
+      Ref<PushButton> b = Cast<PushButton>(c);
+      if (b != nullptr && b->Default() && b->Visible() && b->Enabled() && b->widget()) {
+        static_cast<QPushButton*>(b->widget())->click();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(e);
+}
+
+// Window
+
+Window::Window() : peer_(std::make_unique<WindowPeer>()) {
+  BackgroundTask::SetAction(RepaintWindows);
+  peer_->top = new TopLevelWidget(this);
+  peer_->top->setAttribute(Qt::WA_DeleteOnClose, false);
+  peer_->content = new ContentWidget(this);
+  peer_->content->setFocusPolicy(Qt::ClickFocus);
+  auto* layout = new QVBoxLayout(peer_->top);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(peer_->content);
+}
+
+Window::~Window() {
+  if (peer_->top) {
+    peer_->top->forget();
+    peer_->top->hide();
+    peer_->top->deleteLater();
+  }
+  if (peer_->content) peer_->content->forget();
+}
+
+QWidget* Window::widget() const { return peer_->top; }
+QWidget* Window::content() const { return peer_->content; }
+
+void Window::Constructor() {
+  if (constructed_) throw FrameworkException("A window is constructed once");
+  constructed_ = true;
+  Ref<Window> self = RefTo(this);
+  Registry()[ClassName()] = self;
+  ZOrder().push_back(std::static_pointer_cast<Window>(shared_from_this()));
+  Layout();
+  ApplyFrame();
+  CreateControls();
+  AddMenuHandlers(self);
+  if (menuBarVisible_ && GetAppObject() != nullptr && GetAppObject()->MenuBar() != nullptr) {
+    peer_->menuBar = BuildMenuBar(peer_->top);
+    static_cast<QVBoxLayout*>(peer_->top->layout())->setMenuBar(peer_->menuBar);
+  }
+  const std::vector<Ref<Control>> made = controls_;
+  for (const Ref<Control>& c : made) {
+    if (closed_) return;
+    c->Event_Open();
+  }
+  if (closed_) return;
+  Event_Open();
+  if (visibleAtCreation_ && !closed_) Show();
+}
+
+void Window::AddMenuHandlers(const Ref<Window>&) {}
+
+bool Window::Event_MouseDown(int32_t, int32_t) { return false; }
+void Window::Event_MouseDrag(int32_t, int32_t) {}
+void Window::Event_MouseUp(int32_t, int32_t) {}
+
+void Window::ApplyFrame() {
+  TopLevelWidget* top = peer_->top;
+  Qt::WindowFlags flags = (frame_ == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+  if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
+  if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
+  top->setWindowFlags(flags);
+  top->setWindowTitle(ToQ(title_));
+  ContentWidget* content = peer_->content;
+  content->setAutoFillBackground(true);
+  QPalette palette = content->palette();
+  if (hasBackColor_) palette.setColor(QPalette::Window, ToQColor(backColor_));
+  content->setPalette(palette);
+  if (resizeable_) {
+    top->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    content->setMinimumSize(minWidth_, minHeight_);
+    content->setMaximumSize(maxWidth_, maxHeight_);
+    content->resize(width_, height_);
+    top->resize(top->sizeHint().expandedTo(QSize(width_, height_)));
+  } else {
+    top->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    content->setFixedSize(width_, height_);
+  }
+}
+
+void Window::PlaceOnScreen() {
+  placed_ = true;
+  TopLevelWidget* top = peer_->top;
+  top->adjustSize();
+  QRect area;
+  Ref<Window> front = FrontWindow();
+  if ((placement_ == 0 || placement_ == 1) && front != nullptr && front.get() != this) {
+    area = front->widget()->frameGeometry();
+  } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    area = screen->availableGeometry();
+  } else {
+    return;
+  }
+  QRect mine = top->frameGeometry();
+  mine.moveCenter(area.center());
+  top->move(std::max(mine.left(), 0), std::max(mine.top(), 0));
+}
+
+void Window::Show() {
+  if (closed_) return;
+  if (!placed_) PlaceOnScreen();
+  BringToFront(this);
+  peer_->top->show();
+  peer_->top->raise();
+  peer_->top->activateWindow();
+}
+
+void Window::Close() {
+  if (closed_) return;
+  closed_ = true;
+  Ref<Window> self = RefTo(this);
+  auto& registry = Registry();
+  const auto found = registry.find(ClassName());
+  if (found != registry.end() && found->second.get() == this) registry.erase(found);
+  RemoveFromZOrder(this);
+  if (peer_->top) peer_->top->hide();
+  const std::vector<Ref<Control>> controls = std::move(controls_);
+  controls_.clear();
+  for (const Ref<Control>& c : controls) c->Detach();
+  menuHandlers_.clear();
+  WindowClosed();
+}
+
+void Window::Refresh(bool) {
+  if (peer_->top) peer_->top->update();
+}
+
+int32_t Window::Left() const { return peer_->top ? peer_->top->x() : 0; }
+int32_t Window::Top() const { return peer_->top ? peer_->top->y() : 0; }
+
+void Window::SetLeft(int32_t left) {
+  placed_ = true;
+  if (peer_->top) peer_->top->move(left, Top());
+}
+
+void Window::SetTop(int32_t top) {
+  placed_ = true;
+  if (peer_->top) peer_->top->move(Left(), top);
+}
+
+int32_t Window::Width() const { return peer_->content ? peer_->content->width() : width_; }
+int32_t Window::Height() const { return peer_->content ? peer_->content->height() : height_; }
+
+bool Window::Visible() const { return !closed_ && peer_->top && peer_->top->isVisible(); }
+
+void Window::SetVisible(bool visible) {
+  if (visible) {
+    Show();
+  } else if (peer_->top) {
+    peer_->top->hide();
+  }
+}
+
+void Window::SetTitle(const std::string& title) {
+  title_ = title;
+  if (peer_->top) peer_->top->setWindowTitle(ToQ(title));
+}
+
+void Window::SetProperty(const PropertyRecord& r) {
+  const std::string& n = r.name;
+  const PropertyValue& v = r.value;
+  if (n == "Title") title_ = v.text;
+  else if (n == "Width") width_ = v.int32;
+  else if (n == "Height") height_ = v.int32;
+  else if (n == "MinWidth") minWidth_ = v.int32;
+  else if (n == "MinHeight") minHeight_ = v.int32;
+  else if (n == "MaxWidth") maxWidth_ = v.int32;
+  else if (n == "MaxHeight") maxHeight_ = v.int32;
+  else if (n == "Frame") frame_ = v.int32;
+  else if (n == "Placement") placement_ = v.int32;
+  else if (n == "Visible") visibleAtCreation_ = v.boolean;
+  else if (n == "HasBackColor") hasBackColor_ = v.boolean;
+  else if (n == "BackColor") backColor_ = v.color;
+  else if (n == "CloseButton") closeButton_ = v.boolean;
+  else if (n == "Resizeable") resizeable_ = v.boolean;
+  else if (n == "MaximizeButton") maximizeButton_ = v.boolean;
+  else if (n == "MinimizeButton") minimizeButton_ = v.boolean;
+  else if (n == "MenuBarVisible") menuBarVisible_ = v.boolean;
+  if (constructed_) ApplyFrame();
+}
+
+void Window::AddControl(const Ref<Control>& control, const std::string& name) {
+  control->SetName(name);
+  controls_.push_back(control);
+}
+
+Ref<Control> Window::ControlByName(const std::string& name) const {
+  for (const Ref<Control>& c : controls_) {
+    if (c->Name() == name) return c;
+  }
+  return nullptr;
+}
+
+Ref<Control> Window::ControlByNameIndex(const std::string& name, int32_t index) const {
+  for (const Ref<Control>& c : controls_) {
+    if (c->Name() == name && c->Index() == index) return c;
+  }
+  return nullptr;
+}
+
+void Window::AddMenuHandler(const std::string& itemName, const Delegate& handler) {
+  if (handler.Signature() != "(  ) as Boolean") {
+    throw TypeMismatchException("A menu handler's signature is \"(  ) as Boolean\", not \"" + handler.Signature() + "\"");
+  }
+  menuHandlers_[itemName] = handler;
+}
+
+Delegate Window::MenuHandler(const std::string& itemName) const {
+  const auto found = menuHandlers_.find(itemName);
+  return found == menuHandlers_.end() ? Delegate() : found->second;
+}
+
+Ref<Window> GetImplicitWindow(const std::string& className) {
+  const auto found = Registry().find(className);
+  return found == Registry().end() ? nullptr : found->second;
+}
+
+std::vector<Ref<Window>> WindowsFrontToBack() {
+  std::vector<Ref<Window>> windows;
+  for (const auto& w : ZOrder()) {
+    if (auto s = w.lock()) windows.push_back(Ref<Window>(s));
+  }
+  return windows;
+}
+
+Ref<Window> FrontWindow() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    if (w->Visible()) return w;
+  }
+  return nullptr;
+}
+
+Ref<Control> RuntimeWindowControlByName(const Ref<Window>& w, const std::string& name) {
+  return w->ControlByName(name);
+}
+
+Ref<Control> RuntimeWindowControlByNameIndex(const Ref<Window>& w, const std::string& name, int32_t index) {
+  return w->ControlByNameIndex(name, index);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The Qt side of a window: its top-level widget, the content area that holds
+// the controls and takes the mouse, and its menu bar.
+
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+
+class Window;
+
+class TopLevelWidget : public QWidget {
+public:
+  explicit TopLevelWidget(Window* owner) : owner_(owner) {}
+  void forget() { owner_ = nullptr; }
+
+protected:
+  void closeEvent(QCloseEvent* e) override;
+  bool event(QEvent* e) override;
+
+private:
+  Window* owner_;
+};
+
+class ContentWidget : public QWidget {
+public:
+  explicit ContentWidget(Window* owner) : owner_(owner) {}
+  void forget() { owner_ = nullptr; }
+
+protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+
+private:
+  Window* owner_;
+  bool claimed_ = false;
+};
+
+struct WindowPeer {
+  QPointer<TopLevelWidget> top;
+  QPointer<ContentWidget> content;
+  QPointer<QMenuBar> menuBar;
+};
+
+// Builds the application's menu bar for a window.
+QMenuBar* BuildMenuBar(QWidget* parent);
+
+// Called after a window closed; while RuntimeRun runs, the event loop ends once
+// no window is left on screen.
+void WindowClosed();

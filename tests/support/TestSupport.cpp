@@ -1,0 +1,99 @@
+#include "TestSupport.h"
+
+#include <QElapsedTimer>
+
+#include "Application.h"
+
+namespace test {
+
+QPoint TopPoint(const Ref<Window>& w, int x, int y) {
+  return w->content()->mapTo(w->widget(), QPoint(x, y));
+}
+
+QWindow* Handle(const Ref<Window>& w) {
+  QWidget* top = w->widget();
+  if (!top->windowHandle()) top->winId();
+  return top->windowHandle();
+}
+
+void Press(const Ref<Window>& w, int x, int y) {
+  QTest::mousePress(Handle(w), Qt::LeftButton, Qt::NoModifier, TopPoint(w, x, y));
+}
+
+void Move(const Ref<Window>& w, int x, int y) {
+  QTest::mouseMove(Handle(w), TopPoint(w, x, y));
+}
+
+void Release(const Ref<Window>& w, int x, int y) {
+  QTest::mouseRelease(Handle(w), Qt::LeftButton, Qt::NoModifier, TopPoint(w, x, y));
+}
+
+void Click(const Ref<Window>& w, int x, int y) {
+  Press(w, x, y);
+  Release(w, x, y);
+}
+
+void ClickButton(const Ref<PushButton>& b) {
+  Ref<Window> w = b->Window();
+  Click(w, b->Left() + b->Width() / 2, b->Top() + b->Height() / 2);
+}
+
+void TypeInto(const Ref<EditField>& field, const std::string& text) {
+  auto* edit = static_cast<QLineEdit*>(field->widget());
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, QString::fromStdString(text));
+}
+
+bool ProcessUntil(const std::function<bool()>& done, int boundMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > boundMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+  }
+  return true;
+}
+
+void ProcessPending() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QImage Grab(const Ref<Window>& w) {
+  return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+MessageBoxes::MessageBoxes() {
+  timer_.setInterval(0);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    texts_.push_back(box->text().toStdString());
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+    else box->reject();
+  });
+  timer_.start();
+}
+
+MessageBoxes::~MessageBoxes() { timer_.stop(); }
+
+void CloseAllWindows() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) w->Close();
+  ProcessPending();
+}
+
+void WindowTest::TearDown() {
+  ProcessPending();
+  if (std::exception_ptr e = TakeUnhandledException()) {
+    try {
+      std::rethrow_exception(e);
+    } catch (const std::exception& ex) {
+      ADD_FAILURE() << "An exception escaped an event handler: " << ex.what();
+    }
+  }
+}
+
+}  // namespace test

@@ -1,0 +1,71 @@
+#pragma once
+// Helpers for driving real windows in tests: mouse presses at window points,
+// typed text, clicked buttons, chosen menu items, modal boxes dismissed, timers
+// run by processing events until a condition holds.
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Controls.h"
+#include "Window.h"
+
+namespace test {
+
+// The window's content point (x, y) in the coordinates of its top-level widget.
+QPoint TopPoint(const Ref<Window>& w, int x, int y);
+QWindow* Handle(const Ref<Window>& w);
+
+// Mouse input at window points, delivered to the window as real input is.
+void Press(const Ref<Window>& w, int x, int y);
+void Move(const Ref<Window>& w, int x, int y);
+void Release(const Ref<Window>& w, int x, int y);
+void Click(const Ref<Window>& w, int x, int y);
+
+// Clicks a push button at its centre.
+void ClickButton(const Ref<PushButton>& b);
+// Replaces an edit field's text by typing, as a user would.
+void TypeInto(const Ref<EditField>& field, const std::string& text);
+
+// Processes events until done() holds or the time bound passes; returns done().
+bool ProcessUntil(const std::function<bool()>& done, int boundMs = 5000);
+// Processes the events that are waiting now, deferred deletions included.
+void ProcessPending();
+
+// The window's content area as drawn now.
+QImage Grab(const Ref<Window>& w);
+
+// While it lives, every modal message box that opens is read and dismissed
+// with its OK button.
+class MessageBoxes {
+public:
+  MessageBoxes();
+  ~MessageBoxes();
+  const std::vector<std::string>& Texts() const { return texts_; }
+
+private:
+  QTimer timer_;
+  std::vector<std::string> texts_;
+};
+
+// Closes every open window.
+void CloseAllWindows();
+
+// A test that works with windows: afterwards, an exception that escaped an
+// event handler fails it.
+class WindowTest : public ::testing::Test {
+protected:
+  void TearDown() override;
+};
+
+}  // namespace test
