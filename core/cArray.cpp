@@ -1,5 +1,8 @@
 #include "cArray.h"
 
+#include <typeinfo>
+#include <utility>
+
 #include "BackgroundTask.h"
 #include "TextNumber.h"
 
@@ -9,7 +12,7 @@ void cArray::myRedim(int32_t n) { theArray.Redim(n); }
 
 void cArray::set(int32_t i, const Variant& v) { theArray(i) = v; }
 
-Variant cArray::get(int32_t i) { return theArray(i); }
+Variant cArray::get(int32_t i) { return std::as_const(theArray)(i); }
 
 void cArray::insert(int32_t i, const Variant& v) { theArray.Insert(i, v); }
 
@@ -43,6 +46,13 @@ void cArray::copyTo(const Ref<cArray>& other) {
   const double u = ubound();
   const double v = other->ubound();
   const int32_t m = ToInt32(Min(u, v));
+  // Between two plain arrays of one size, copying every element one by one
+  // ends in the same values as sharing them until either changes.
+  if (m == ubound() && m == other->ubound() && typeid(*this) == typeid(cArray) && typeid(*other) == typeid(cArray)) {
+    other->theArray = theArray;
+    RuntimeBackgroundTask();
+    return;
+  }
   for (int32_t i = 0; i <= m; ++i) {
     other->set(i, get(i));
     RuntimeBackgroundTask();

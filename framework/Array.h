@@ -1,7 +1,14 @@
 #pragma once
 // The framework's one-dimensional, zero-based, growable array. Every index is
 // checked: one outside 0 .. UBound raises OutOfBoundsException.
+//
+// Copies share their elements until one of them changes (copy on write), and
+// the empty elements that Redim adds cost nothing until one is written: a
+// generation copies hundreds of sequences that then never change. A reference
+// taken from an array stays valid until that array changes size; write through
+// it at once rather than keeping it across a copy of the array.
 
+#include <memory>
 #include <vector>
 
 #include "Exceptions.h"
@@ -12,45 +19,61 @@ public:
   Array() = default;
 
   // -1 when empty.
-  int UBound() const { return static_cast<int>(items_.size()) - 1; }
+  int UBound() const { return size_ - 1; }
 
-  T& operator()(int i) {
-    check(i);
-    return items_[static_cast<size_t>(i)];
-  }
   const T& operator()(int i) const {
     check(i);
-    return items_[static_cast<size_t>(i)];
+    return items_ ? (*items_)[static_cast<size_t>(i)] : Empty();
+  }
+  T& operator()(int i) {
+    check(i);
+    return own()[static_cast<size_t>(i)];
   }
 
   // Redimension to upper bound n. Elements 0 .. n that existed keep their
   // values; new ones are empty; elements above n are dropped. n = -1 empties.
   void Redim(int n) {
     if (n < -1) throw OutOfBoundsException(n, UBound());
-    items_.resize(static_cast<size_t>(n + 1));
+    if (items_) own().resize(static_cast<size_t>(n + 1));
+    size_ = n + 1;
   }
 
   // Inserts v at index i (0 .. UBound + 1); the elements from i on move up one.
   void Insert(int i, T v) {
     if (i < 0 || i > UBound() + 1) throw OutOfBoundsException(i, UBound());
-    items_.insert(items_.begin() + i, std::move(v));
+    std::vector<T>& items = own();
+    items.insert(items.begin() + i, std::move(v));
+    ++size_;
   }
 
-  void Append(T v) { items_.push_back(std::move(v)); }
+  void Append(T v) { Insert(size_, std::move(v)); }
 
   // Removes element i; the later elements move down one.
   void Remove(int i) {
     check(i);
-    items_.erase(items_.begin() + i);
+    std::vector<T>& items = own();
+    items.erase(items.begin() + i);
+    --size_;
   }
-
-  // Direct access to the storage, for the framework's own bulk copies.
-  std::vector<T>& storage() { return items_; }
-  const std::vector<T>& storage() const { return items_; }
 
 private:
-  void check(int i) const {
-    if (i < 0 || i > UBound()) throw OutOfBoundsException(i, UBound());
+  static const T& Empty() {
+    static const T empty{};
+    return empty;
   }
-  std::vector<T> items_;
+  void check(int i) const {
+    if (i < 0 || i >= size_) throw OutOfBoundsException(i, UBound());
+  }
+  // The elements, made this array's own before they change.
+  std::vector<T>& own() {
+    if (!items_) {
+      items_ = std::make_shared<std::vector<T>>(static_cast<size_t>(size_));
+    } else if (items_.use_count() > 1) {
+      items_ = std::make_shared<std::vector<T>>(*items_);
+    }
+    return *items_;
+  }
+
+  std::shared_ptr<std::vector<T>> items_;
+  int size_ = 0;
 };

@@ -4,13 +4,6 @@
 #include <cmath>
 #include <limits>
 
-int32_t ToInt32(double d) {
-  if (std::isnan(d)) return 0;
-  if (d >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (d <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(d);
-}
-
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -81,15 +74,6 @@ std::string Str(double d) {
 }
 
 std::string Str(int32_t i) { return std::to_string(i); }
-
-double Round(double d) { return std::round(d); }
-double Floor(double d) { return std::floor(d); }
-double Abs(double d) { return std::fabs(d); }
-int32_t Abs(int32_t i) { return i < 0 ? -i : i; }
-double Pow(double x, double y) { return std::pow(x, y); }
-double Min(double a, double b) { return b < a ? b : a; }
-double Sin(double a) { return std::sin(a); }
-double Cos(double a) { return std::cos(a); }
 
 std::string Mid(const std::string& text, int32_t start, int32_t length) {
   if (start < 1) start = 1;

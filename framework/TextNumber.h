@@ -3,13 +3,19 @@
 //
 // Texts are byte strings (UTF-8); positions count bytes from 1.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 // The one rule for storing a double in a 32-bit integer: the fraction is cut off
 // (truncation toward zero: 2.9 gives 2, -2.9 gives -2); a value beyond the
 // Int32 range gives the nearest end of the range; NaN gives 0.
-int32_t ToInt32(double d);
+inline int32_t ToInt32(double d) {
+  if (d != d) return 0;  // NaN
+  if (d >= 2147483647.0) return 2147483647;
+  if (d <= -2147483648.0) return -2147483647 - 1;
+  return static_cast<int32_t>(d);
+}
 
 // The number at the start of a text, as a double.
 // Accepted, in this order: leading blanks (spaces and tabs); an optional sign
@@ -34,16 +40,16 @@ std::string Str(double d);
 std::string Str(int32_t i);
 
 // The nearest whole number; a half goes away from zero (2.5 gives 3, -2.5 gives -3).
-double Round(double d);
-double Floor(double d);
-double Abs(double d);
-int32_t Abs(int32_t i);
+inline double Round(double d) { return std::round(d); }
+inline double Floor(double d) { return std::floor(d); }
+inline double Abs(double d) { return std::fabs(d); }
+inline int32_t Abs(int32_t i) { return i < 0 ? -i : i; }
 // x to the power y.
-double Pow(double x, double y);
-double Min(double a, double b);
+inline double Pow(double x, double y) { return std::pow(x, y); }
+inline double Min(double a, double b) { return b < a ? b : a; }
 // Angles in radians.
-double Sin(double a);
-double Cos(double a);
+inline double Sin(double a) { return std::sin(a); }
+inline double Cos(double a) { return std::cos(a); }
 
 // length bytes of text from position start (counted from 1). A start beyond the
 // end gives ""; a start below 1 counts as 1; the length is cut at the end.

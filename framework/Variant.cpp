@@ -1,6 +1,7 @@
 #include "Variant.h"
 
 #include <cstring>
+#include <vector>
 
 #include "TextNumber.h"
 
@@ -9,6 +10,27 @@ struct Variant::Box {
   Ref<Object> object;
   std::string text;
 };
+
+namespace {
+
+// Boxes are reused: a generation puts hundreds of virions into variants and
+// drops them again, and the allocator's small caches do not reach that far.
+std::vector<Variant::Box*>& SpareBoxes() {
+  static std::vector<Variant::Box*> spare;
+  return spare;
+}
+constexpr size_t kMaxSpareBoxes = 4096;
+
+}  // namespace
+
+Variant::Box* Variant::NewBox() {
+  auto& spare = SpareBoxes();
+  if (spare.empty()) return new Box;
+  Box* box = spare.back();
+  spare.pop_back();
+  box->count = 1;
+  return box;
+}
 
 Variant::Variant(bool b) noexcept {
   c_.type = Type::Boolean;
@@ -34,39 +56,29 @@ Variant::Variant(const std::string& s) {
     std::memcpy(c_.text, s.data(), s.size());
   } else {
     c_.len = kBoxed;
-    c_.box = new Box;
+    c_.box = NewBox();
     c_.box->text = s;
   }
 }
 
-Variant::Variant(const Ref<Object>& o) {
+Variant::Variant(std::shared_ptr<Object> o) {
   c_.type = Type::Object;
-  c_.box = new Box;
-  c_.box->object = o;
+  c_.box = NewBox();
+  c_.box->object = Ref<Object>(std::move(o));
 }
 
-Variant::Variant(const Variant& other) noexcept {
-  c_ = other.c_;
-  retain();
-}
+void Variant::Retain(Box* box) noexcept { ++box->count; }
 
-Variant& Variant::operator=(const Variant& other) noexcept {
-  if (this != &other) {
-    other.retain();
-    release();
-    c_ = other.c_;
+void Variant::Release(Box* box) noexcept {
+  if (--box->count != 0) return;
+  box->object = nullptr;
+  box->text.clear();
+  auto& spare = SpareBoxes();
+  if (spare.size() < kMaxSpareBoxes) {
+    spare.push_back(box);
+  } else {
+    delete box;
   }
-  return *this;
-}
-
-Variant::~Variant() { release(); }
-
-void Variant::retain() const noexcept {
-  if (boxed()) ++c_.box->count;
-}
-
-void Variant::release() noexcept {
-  if (boxed() && --c_.box->count == 0) delete c_.box;
 }
 
 bool Variant::IsNil() const {

@@ -23,13 +23,21 @@ public:
   Variant(const char* s);
   Variant(const std::string& s);
   template <class T>
-  Variant(const Ref<T>& o) : Variant(Ref<Object>(o)) {}
-  Variant(const Ref<Object>& o);
+  Variant(const Ref<T>& o) : Variant(std::static_pointer_cast<Object>(o.shared())) {}
+  Variant(const Ref<Object>& o) : Variant(o.shared()) {}
+  Variant(std::shared_ptr<Object> o);
   Variant(std::nullptr_t) noexcept : Variant() {}
 
-  Variant(const Variant& other) noexcept;
-  Variant& operator=(const Variant& other) noexcept;
-  ~Variant();
+  Variant(const Variant& other) noexcept : c_(other.c_) { retain(); }
+  Variant& operator=(const Variant& other) noexcept {
+    if (this != &other) {
+      other.retain();
+      release();
+      c_ = other.c_;
+    }
+    return *this;
+  }
+  ~Variant() { release(); }
 
   Type type() const { return c_.type; }
   // Nothing, or an object reference that is nil.
@@ -56,16 +64,24 @@ public:
   friend bool operator==(const Variant& a, const Variant& b);
   friend bool operator!=(const Variant& a, const Variant& b) { return !(a == b); }
 
-private:
   struct Box;
+
+private:
+  static Box* NewBox();
   static constexpr uint8_t kBoxed = 0xFF;
   static constexpr int kInline = 6;
 
   bool boxed() const {
     return c_.type == Type::Object || (c_.type == Type::String && c_.len == kBoxed);
   }
-  void retain() const noexcept;
-  void release() noexcept;
+  void retain() const noexcept {
+    if (boxed()) Retain(c_.box);
+  }
+  void release() noexcept {
+    if (boxed()) Release(c_.box);
+  }
+  static void Retain(Box* box) noexcept;
+  static void Release(Box* box) noexcept;
 
   // The whole value; trivially copyable, so a copy is a copy of 16 bytes.
   struct Cell {
