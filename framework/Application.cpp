@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -11,7 +12,26 @@ namespace {
 Ref<Application> theApp;
 std::exception_ptr unhandled;
 bool running = false;
+// Quit was asked for while RuntimeRun was not running.
+bool quitPending = false;
 }  // namespace
+
+struct Runtime::Impl {
+  std::unique_ptr<QApplication> app;
+};
+
+Runtime::Runtime(int& argc, char** argv, const std::string& displayName) : impl_(std::make_unique<Impl>()) {
+  impl_->app = std::make_unique<QApplication>(argc, argv);
+  QApplication::setApplicationDisplayName(QString::fromStdString(displayName));
+  const QIcon icon(QStringLiteral(":/icon.png"));
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
+}
+
+Runtime::~Runtime() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) w->Close();
+  RuntimeRegisterAppObject(nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void Application::AddMenuHandler(const std::string& itemName, const Delegate& handler) {
   if (handler.Signature() != "(  ) as Boolean") {
@@ -38,18 +58,28 @@ Ref<Application> GetAppObject() { return theApp; }
 
 void RuntimeRun() {
   QApplication::setQuitOnLastWindowClosed(false);
-  running = true;
-  QTimer::singleShot(0, [] {
-    RunGuarded([] {
-      if (Ref<Application> app = GetAppObject()) app->Event_Open();
+  // An exception kept or a Quit asked for before the run ends it before it starts.
+  if (!unhandled && !quitPending) {
+    running = true;
+    QTimer::singleShot(0, [] {
+      RunGuarded([] {
+        if (Ref<Application> app = GetAppObject()) app->Event_Open();
+      });
     });
-  });
-  QApplication::exec();
-  running = false;
+    QApplication::exec();
+    running = false;
+  }
+  quitPending = false;
   if (std::exception_ptr e = TakeUnhandledException()) std::rethrow_exception(e);
 }
 
-void Quit() { QCoreApplication::exit(0); }
+// Only RuntimeRun's own loop is ended. Qt keeps an exit asked for outside
+// QApplication::exec until exec runs again, and until then every modal loop
+// (a message box, the report of an exception) would end as soon as it opened.
+void Quit() {
+  if (running) QCoreApplication::exit(0);
+  else quitPending = true;
+}
 
 void WindowClosed() {
   if (!running) return;
@@ -75,7 +105,7 @@ void RunGuarded(const std::function<void()>& f) {
     f();
   } catch (...) {
     if (!unhandled) unhandled = std::current_exception();
-    QCoreApplication::exit(1);
+    if (running) QCoreApplication::exit(1);
   }
 }
 

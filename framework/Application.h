@@ -8,10 +8,11 @@
 
 #include <exception>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "Delegate.h"
-#include "Menu.h"
+#include "MenuItem.h"
 #include "Object.h"
 
 class Application : public Object {
@@ -30,6 +31,21 @@ private:
   std::map<std::string, Delegate> menuHandlers_;
 };
 
+// The framework's runtime: started first by the program's entry, ended last.
+// It takes a display name for the program's windows and reports, and shows the
+// icon compiled in as ":/icon.png".
+class Runtime {
+public:
+  Runtime(int& argc, char** argv, const std::string& displayName);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
 void RuntimeInitExternalClasses();
 void InitPluginEntrypoints();
 void RuntimeRegisterAppObject(const Ref<Application>& app);
@@ -40,13 +56,15 @@ Ref<Application> GetAppObject();
 // there is no menu bar without a window. Raises again an exception that escaped
 // a handler.
 void RuntimeRun();
-// Ends the event loop.
+// Ends the event loop; asked for before RuntimeRun runs, it ends that run as
+// soon as it starts.
 void Quit();
 // The report of an exception that nothing caught: a modal message box.
 void UnhandledException(const std::exception& e);
 
 // Runs f for the event loop: an exception that escapes it is kept and the event
-// loop ends. Every call from Qt into the program goes through here.
+// loop ends (kept before RuntimeRun runs, it is raised there at once). Every
+// call from Qt into the program goes through here.
 void RunGuarded(const std::function<void()>& f);
 // The exception kept by RunGuarded, cleared; null when there is none.
 std::exception_ptr TakeUnhandledException();

@@ -91,12 +91,14 @@ void Call(W& w, void (W::*method)(const Ref<C>&, A...), const Ref<C>& me,
 
 }  // namespace DelegateDetail
 
-// A delegate of an event handler of self.
-template <class W, class C, class... A>
-Delegate RuntimeCreateDelegate(const Ref<W>& self, void (W::*method)(const Ref<C>&, A...),
+// A delegate of an event handler of self (a method of self's class or of one
+// of its bases).
+template <class S, class W, class C, class... A>
+Delegate RuntimeCreateDelegate(const Ref<S>& self, void (W::*method)(const Ref<C>&, A...),
                                const std::string& signature) {
+  static_assert(std::is_base_of_v<W, S>, "the handler is a method of self's class");
   DelegateDetail::CheckParameterCount(signature, static_cast<int>(sizeof...(A)));
-  std::weak_ptr<W> weak = self.shared();
+  std::weak_ptr<W> weak = std::static_pointer_cast<W>(self.shared());
   return Delegate(signature, [weak, method](const Ref<Control>& me, const std::vector<Variant>& args) {
     std::shared_ptr<W> w = weak.lock();
     if (!w) return Variant();
@@ -109,10 +111,11 @@ Delegate RuntimeCreateDelegate(const Ref<W>& self, void (W::*method)(const Ref<C
 }
 
 // A delegate of a menu handler of self.
-template <class W>
-Delegate RuntimeCreateDelegate(const Ref<W>& self, bool (W::*method)(), const std::string& signature) {
+template <class S, class W>
+Delegate RuntimeCreateDelegate(const Ref<S>& self, bool (W::*method)(), const std::string& signature) {
+  static_assert(std::is_base_of_v<W, S>, "the handler is a method of self's class");
   if (signature != "(  ) as Boolean") throw TypeMismatchException("A menu handler's signature is \"(  ) as Boolean\", not \"" + signature + "\"");
-  std::weak_ptr<W> weak = self.shared();
+  std::weak_ptr<W> weak = std::static_pointer_cast<W>(self.shared());
   return Delegate(signature, [weak, method](const Ref<Control>&, const std::vector<Variant>&) {
     std::shared_ptr<W> w = weak.lock();
     if (!w) return Variant(false);

@@ -15,3 +15,16 @@ void CreateControlsFromTable(const Ref<Window>& w, const std::vector<ControlReco
     for (const EventRecord& e : r.events) InstallInstanceEventHandler(find(), e.event, e.handler(w));
   }
 }
+
+void ConstructLikeFirstElement(const Ref<Control>& control, const Ref<Window>& w,
+                               const std::vector<ControlRecord>& table, const std::string& arrayName) {
+  for (const ControlRecord& r : table) {
+    if (r.name != arrayName) continue;
+    SetProperties(control, r.properties);
+    for (const EventRecord& e : r.events) InstallInstanceEventHandler(control, e.event, e.handler(w));
+    control->SetIndex(0);
+    w->AddControl(control, arrayName);
+    return;
+  }
+  throw NilObjectException("The window has no control array \"" + arrayName + "\"");
+}

@@ -59,4 +59,37 @@ EventRecord On(const std::string& event, M method, const std::string& signature)
                      }};
 }
 
+// A record from a layout of any kind (StaticTextLayout, CanvasLayout, ...),
+// named and indexed as its layout says.
+template <class L>
+ControlRecord Record(std::function<Ref<Control>(Window&)> make, const L& layout,
+                     std::vector<EventRecord> events = {},
+                     std::function<void(const Ref<Control>&)> setup = {}) {
+  return ControlRecord{std::move(make), layout.place.name, layout.place.index, layout.Stream(),
+                       std::move(events), std::move(setup)};
+}
+
 void CreateControlsFromTable(const Ref<Window>& w, const std::vector<ControlRecord>& table);
+
+// Lays out and binds control like the first record named arrayName in table,
+// then registers it in w under that name with index 0.
+void ConstructLikeFirstElement(const Ref<Control>& control, const Ref<Window>& w,
+                               const std::vector<ControlRecord>& table, const std::string& arrayName);
+
+// The class of the elements of a window's control array: W's control array
+// named ArrayName, of controls of class Base. The window makes each element
+// with its index; an element made while the program runs, without one, is laid
+// out and bound like the array's first element (W::ControlTable() gives the
+// window's layout table).
+template <class Base, class W, const char* ArrayName>
+class ArrayElement : public Base {
+public:
+  void Constructor(int32_t index) {
+    this->SetIndex(index);
+    Base::Constructor();
+  }
+  void Constructor() override {
+    ConstructLikeFirstElement(RefTo<Control>(this), this->Window(), W::ControlTable(), ArrayName);
+    Base::Constructor();
+  }
+};

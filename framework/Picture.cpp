@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "Exceptions.h"
 #include "QtSupport.h"
 
@@ -115,10 +118,29 @@ void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
 void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
   const QColor c = ToQColor(foreColor_);
-  DrawInto(surface(), [&](QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawEllipse(QRectF(x, y, width, height));
+  // Filled row by row, not by QPainter::drawEllipse: unsmoothed, Qt leaves out
+  // the top row of an ellipse, so small ovals come out lopsided or empty. A
+  // pixel belongs to the oval when its centre lies inside or on the ellipse,
+  //   ((2i + 1 - w) / w)^2 + ((2j + 1 - h) / h)^2 <= 1,
+  // worked in integers so that every oval is exactly symmetric. (Sizes are held
+  // to 2^15 - 1 pixels so that the products cannot overflow; no screen is that
+  // large.)
+  const int64_t w = std::min(width, 32767), h = std::min(height, 32767);
+  Surface& s = surface();
+  const int32_t firstRow = std::max<int32_t>(0, -y);
+  const int32_t endRow = static_cast<int32_t>(std::min<int64_t>(h, int64_t{s.image.height()} - y));
+  DrawInto(s, [&](QPainter& p) {
+    for (int32_t j = firstRow; j < endRow; ++j) {
+      const int64_t dy = 2 * int64_t{j} + 1 - h;
+      const int64_t room = w * w * (h * h - dy * dy);  // what dx^2 * h^2 may reach
+      // The widest dx = 2i + 1 - w that fits; it has the parity of w - 1.
+      int64_t dx = static_cast<int64_t>(std::sqrt(static_cast<double>(room)) / static_cast<double>(h));
+      while (dx > 0 && dx * dx * h * h > room) --dx;
+      while ((dx + 1) * (dx + 1) * h * h <= room) ++dx;
+      if ((dx + w) % 2 == 0) --dx;
+      if (dx < 0) continue;
+      p.fillRect(QRect(x + static_cast<int32_t>((w - 1 - dx) / 2), y + j, static_cast<int32_t>(dx + 1), 1), c);
+    }
   });
 }
 

@@ -98,6 +98,11 @@ PropertyStream& PropertyStream::Int32(const std::string& name, int32_t value) {
   return *this;
 }
 
+PropertyStream& PropertyStream::Append(const PropertyStream& other) {
+  bytes_ += other.bytes_;
+  return *this;
+}
+
 std::vector<PropertyRecord> ReadPropertyStream(const std::string& bytes) {
   std::vector<PropertyRecord> records;
   size_t at = 0;

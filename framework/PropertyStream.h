@@ -44,6 +44,8 @@ public:
   PropertyStream& Color(const std::string& name, ::Color value);
   PropertyStream& Text(const std::string& name, const std::string& value);
   PropertyStream& Int32(const std::string& name, int32_t value);
+  // The records of another stream, after these.
+  PropertyStream& Append(const PropertyStream& other);
 
   const std::string& Bytes() const { return bytes_; }
   operator const std::string&() const { return bytes_; }

@@ -47,11 +47,12 @@ void BringToFront(Window* w) {
 }
 
 // The yield's work, when due: windows on screen are brought up to date by
-// painting them at once; no event is delivered.
+// painting them at once; no event is delivered. The content area is what is
+// painted: repainting a top-level widget does not reach its children.
 void RepaintWindows() {
   for (const auto& w : ZOrder()) {
     auto s = w.lock();
-    if (s && s->Visible()) s->widget()->repaint();
+    if (s && s->Visible()) s->content()->repaint();
   }
 }
 
@@ -149,6 +150,10 @@ void Window::Constructor() {
     peer_->menuBar = BuildMenuBar(peer_->top);
     static_cast<QVBoxLayout*>(peer_->top->layout())->setMenuBar(peer_->menuBar);
   }
+  // Sized once, menu bar included. (adjustSize would also hold a window to
+  // two thirds of the screen.)
+  peer_->top->layout()->activate();
+  peer_->top->resize(peer_->top->sizeHint());
   const std::vector<Ref<Control>> made = controls_;
   for (const Ref<Control>& c : made) {
     if (closed_) return;
@@ -179,12 +184,11 @@ void Window::ApplyFrame() {
   QPalette palette = content->palette();
   if (hasBackColor_) palette.setColor(QPalette::Window, ToQColor(backColor_));
   content->setPalette(palette);
+  content->setPreferredSize(QSize(width_, height_));
   if (resizeable_) {
     top->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     content->setMinimumSize(minWidth_, minHeight_);
     content->setMaximumSize(maxWidth_, maxHeight_);
-    content->resize(width_, height_);
-    top->resize(top->sizeHint().expandedTo(QSize(width_, height_)));
   } else {
     top->layout()->setSizeConstraint(QLayout::SetFixedSize);
     content->setFixedSize(width_, height_);
@@ -194,7 +198,6 @@ void Window::ApplyFrame() {
 void Window::PlaceOnScreen() {
   placed_ = true;
   TopLevelWidget* top = peer_->top;
-  top->adjustSize();
   QRect area;
   Ref<Window> front = FrontWindow();
   if ((placement_ == 0 || placement_ == 1) && front != nullptr && front.get() != this) {

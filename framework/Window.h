@@ -90,6 +90,21 @@ public:
   // The handler bound to itemName, or an empty delegate.
   Delegate MenuHandler(const std::string& itemName) const;
 
+  // This window's control of class C by name (and index);
+  // NilObjectException when there is none of that class.
+  template <class C>
+  Ref<C> Named(const std::string& name) const {
+    Ref<C> c = Cast<C>(ControlByName(name));
+    if (c == nullptr) throw NilObjectException("No control \"" + name + "\" of that class");
+    return c;
+  }
+  template <class C>
+  Ref<C> Named(const std::string& name, int32_t index) const {
+    Ref<C> c = Cast<C>(ControlByNameIndex(name, index));
+    if (c == nullptr) throw NilObjectException("No control \"" + name + "(" + std::to_string(index) + ")\" of that class");
+    return c;
+  }
+
   // The framework's own.
   QWidget* widget() const;
   QWidget* content() const;
@@ -133,13 +148,23 @@ Ref<Control> RuntimeWindowControlByNameIndex(const Ref<Window>& w, const std::st
 // or it is of another class.
 template <class C>
 Ref<C> ControlNamed(const Ref<Window>& w, const std::string& name) {
-  Ref<C> c = Cast<C>(RuntimeWindowControlByName(w, name));
-  if (c == nullptr) throw NilObjectException("No control \"" + name + "\" of that class");
-  return c;
+  return w->Named<C>(name);
 }
 template <class C>
 Ref<C> ControlNamed(const Ref<Window>& w, const std::string& name, int32_t index) {
-  Ref<C> c = Cast<C>(RuntimeWindowControlByNameIndex(w, name, index));
-  if (c == nullptr) throw NilObjectException("No control \"" + name + "(" + std::to_string(index) + ")\" of that class");
-  return c;
+  return w->Named<C>(name, index);
+}
+
+// The live instance of window class W, made (and constructed) when there is none.
+template <class W>
+Ref<W> ImplicitWindow() {
+  Ref<Window> live = GetImplicitWindow(W::kClassName);
+  if (live == nullptr) {
+    Ref<W> made = ::New<W>();
+    made->Constructor();
+    return made;
+  }
+  Ref<W> typed = Cast<W>(live);
+  if (typed == nullptr) throw NilObjectException(std::string("The live ") + W::kClassName + " is of another class");
+  return typed;
 }

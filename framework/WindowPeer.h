@@ -25,6 +25,13 @@ class ContentWidget : public QWidget {
 public:
   explicit ContentWidget(Window* owner) : owner_(owner) {}
   void forget() { owner_ = nullptr; }
+  // The size the window's layout asks for; the top-level widget is sized from
+  // it, so that the content area, not the window with its menu bar, has it.
+  void setPreferredSize(const QSize& size) {
+    preferred_ = size;
+    updateGeometry();
+  }
+  QSize sizeHint() const override { return preferred_.isValid() ? preferred_ : QWidget::sizeHint(); }
 
 protected:
   void mousePressEvent(QMouseEvent* e) override;
@@ -34,6 +41,7 @@ protected:
 
 private:
   Window* owner_;
+  QSize preferred_;
   bool claimed_ = false;
 };
 

@@ -62,16 +62,32 @@ void ProcessPending() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+bool RunEventLoop(int boundMs) {
+  bool forced = false;
+  QTimer bound;
+  bound.setSingleShot(true);
+  QObject::connect(&bound, &QTimer::timeout, [&] {
+    forced = true;
+    Quit();
+  });
+  bound.start(boundMs);
+  RuntimeRun();
+  return !forced;
+}
+
 QImage Grab(const Ref<Window>& w) {
   return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-MessageBoxes::MessageBoxes() {
+MessageBoxes::MessageBoxes(std::function<bool()> dismissWhen) : dismissWhen_(std::move(dismissWhen)) {
   timer_.setInterval(0);
   QObject::connect(&timer_, &QTimer::timeout, [this] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    texts_.push_back(box->text().toStdString());
+    if (!box || !box->isVisible()) return;
+    if (dismissWhen_ && !dismissWhen_()) return;
+    QString text = box->text();
+    if (!box->informativeText().isEmpty()) text += QLatin1Char('\n') + box->informativeText();
+    texts_.push_back(text.toStdString());
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
     else box->reject();
   });

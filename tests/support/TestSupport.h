@@ -42,19 +42,27 @@ bool ProcessUntil(const std::function<bool()>& done, int boundMs = 5000);
 // Processes the events that are waiting now, deferred deletions included.
 void ProcessPending();
 
+// Runs the program's event loop (RuntimeRun). Should nothing end it within the
+// bound, it is ended by force and the answer is false. What RuntimeRun raises
+// passes through.
+bool RunEventLoop(int boundMs = 10000);
+
 // The window's content area as drawn now.
 QImage Grab(const Ref<Window>& w);
 
 // While it lives, every modal message box that opens is read and dismissed
-// with its OK button.
+// with its OK button. A box's text is recorded with its informative text, if
+// any, on a line of its own. With dismissWhen, an open box stays until that
+// holds, so that a test can see what happens while it is up.
 class MessageBoxes {
 public:
-  MessageBoxes();
+  explicit MessageBoxes(std::function<bool()> dismissWhen = nullptr);
   ~MessageBoxes();
   const std::vector<std::string>& Texts() const { return texts_; }
 
 private:
   QTimer timer_;
+  std::function<bool()> dismissWhen_;
   std::vector<std::string> texts_;
 };
 

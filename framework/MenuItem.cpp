@@ -1,4 +1,4 @@
-#include "Menu.h"
+#include "MenuItem.h"
 
 #include <QAction>
 #include <QKeySequence>
