@@ -5,6 +5,7 @@
 #include "WindowAbout.h"
 #include "WindowDiverge.h"
 #include "WindowSplash.h"
+#include "WindowTree.h"
 
 void App::Event_Open() {
   Globals::StartUp();
@@ -28,6 +29,9 @@ bool App::SimulationDivergence_Action() {
   return false;
 }
 
-bool App::SimulationTree_Action() { return false; }
+bool App::SimulationTree_Action() {
+  WindowTree()->Show();
+  return false;
+}
 
 Ref<class App> App() { return Cast<class App>(GetAppObject()); }

@@ -4,6 +4,7 @@
 #include "LayoutRecords.h"
 #include "TextNumber.h"
 #include "WindowDiverge.h"
+#include "WindowTree.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ void WindowResetDrift::PushButtonOkay_Action(const Ref<PushButton>&) {
   const int32_t row = Named<PopupMenu>("PopupMenuMutEffects")->ListIndex();
   Globals::EffectOnFitness = row == 0 ? "B" : row == 2 ? "D" : "N";
   RestartIfVisible(&::WindowDiverge);
+  RestartIfVisible(&::WindowTree);
   Close();
 }
 
