@@ -9,7 +9,8 @@
 // handler for its name; when that is missing or returns False, to the
 // application's; when that too is missing or returns False, a QuitMenuItem ends
 // the event loop. Shortcut texts "Cmd+Q" and the like mean Command on macOS and
-// Ctrl elsewhere. An item whose text is "-" is a separator.
+// Ctrl elsewhere. An item whose text is "-" is a separator. AutoEnable is kept
+// as given; the enable protocol alone decides what can be chosen.
 
 #include <cstdint>
 #include <string>

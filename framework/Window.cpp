@@ -144,6 +144,7 @@ void Window::Constructor() {
   ZOrder().push_back(std::static_pointer_cast<Window>(shared_from_this()));
   Layout();
   ApplyFrame();
+  framed_ = true;
   CreateControls();
   AddMenuHandlers(self);
   if (menuBarVisible_ && GetAppObject() != nullptr && GetAppObject()->MenuBar() != nullptr) {
@@ -292,7 +293,8 @@ void Window::SetProperty(const PropertyRecord& r) {
   else if (n == "MaximizeButton") maximizeButton_ = v.boolean;
   else if (n == "MinimizeButton") minimizeButton_ = v.boolean;
   else if (n == "MenuBarVisible") menuBarVisible_ = v.boolean;
-  if (constructed_) ApplyFrame();
+  // Records applied after the window was built take effect at once.
+  if (framed_) ApplyFrame();
 }
 
 void Window::AddControl(const Ref<Control>& control, const std::string& name) {

@@ -128,6 +128,7 @@ private:
   bool closeButton_ = true, resizeable_ = true, maximizeButton_ = true, minimizeButton_ = true;
   bool menuBarVisible_ = true;
   bool constructed_ = false;
+  bool framed_ = false;
   bool closed_ = false;
   bool placed_ = false;
 };

@@ -150,4 +150,23 @@ TEST_F(Tree, TheSimulationMenuOpensItAndFileResetIsEnabledInFront) {
   EXPECT_NE(GetImplicitWindow("WindowResetDrift.WindowResetDrift"), nullptr);
 }
 
+TEST_F(Tree, AnElementMadeWithoutAnIndexIsLaidOutLikeItsArraysFirst) {
+  Ref<class WindowTree> w = WindowTree();
+  Ref<WindowTree::myHLine> extra = w->New<WindowTree::myHLine>();
+  extra->Constructor();
+  EXPECT_EQ(extra->Name(), "myHLine");
+  EXPECT_EQ(extra->Index(), 0);
+  EXPECT_EQ(extra->X1(), 9);
+  EXPECT_EQ(extra->Y1(), 7);
+  EXPECT_EQ(extra->X2(), 109);
+  EXPECT_FALSE(extra->Visible());
+  EXPECT_EQ(w->Controls().back(), Ref<Control>(extra));
+
+  Ref<WindowTree::myDriftCan> canvas = w->New<WindowTree::myDriftCan>();
+  canvas->Constructor();
+  EXPECT_EQ(canvas->Index(), 0);
+  EXPECT_EQ(canvas->Width(), 40);
+  EXPECT_TRUE(canvas->HasHandler("SetProperties"));
+}
+
 }  // namespace
