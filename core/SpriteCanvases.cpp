@@ -2,6 +2,8 @@
 
 #include "BackgroundTask.h"
 
+#include <utility>
+
 SpriteCanvas::SpriteCanvas() {
   DeclareEvent("DroppedAniTron", "( aniTron )");
   DeclareEvent("PulledAnitron", "(  )");
@@ -74,13 +76,17 @@ void SpriteCanvas::SetProperty(const PropertyRecord& r) {
 
 displayCan::displayCan() { clearsBeforeDrop_ = true; }
 
-void displayCan::redraw() {
-  ClearCache();
+void SpriteCanvas::PaintSprites() {
   for (int32_t i = 1; i <= AniTrons.UBound(); ++i) {
-    const Ref<aniTron> t = AniTrons(i);
+    const Ref<aniTron>& t = std::as_const(AniTrons)(i);
     Cache->Graphics()->SetForeColor(t->myColor);
     Cache->Graphics()->FillOval(t->X, t->Y, t->width, t->height);
     RuntimeBackgroundTask();
   }
+}
+
+void displayCan::redraw() {
+  ClearCache();
+  PaintSprites();
   BlitCache();
 }

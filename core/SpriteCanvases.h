@@ -48,6 +48,9 @@ public:
   void SetProperty(const PropertyRecord& record) override;
 
 protected:
+  // Paints every sprite into Cache as a filled oval in its colour, in index
+  // order, so that a later sprite lies over an earlier one.
+  void PaintSprites();
   // A display slot holds one sprite: it empties itself before a drop.
   bool clearsBeforeDrop_ = false;
 };

@@ -55,12 +55,7 @@ void driftCan::redraw() {
 
 void driftCan::UpdateCache() {
   ClearCache();
-  for (int32_t i = 1; i <= AniTrons.UBound(); ++i) {
-    const Ref<aniTron> t = AniTrons(i);
-    Cache->Graphics()->SetForeColor(t->myColor);
-    Cache->Graphics()->FillOval(t->X, t->Y, t->width, t->height);
-    RuntimeBackgroundTask();
-  }
+  PaintSprites();
 }
 
 double driftCan::GetMaxFitness() {

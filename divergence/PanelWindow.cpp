@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BackgroundTask.h"
+#include "Globals.h"
 #include "Pictures.h"
 #include "TextNumber.h"
 #include "virionTron.h"
@@ -16,6 +17,16 @@ Ref<virionTron> VirionIn(const Ref<Object>& o) {
 }
 
 }  // namespace
+
+void PanelWindow::FillWithCopiesOf(const Ref<virionTron>& founder, const Ref<driftCan>& Me) {
+  Me->AniTrons.Redim(Globals::PopSize);
+  for (int32_t i = 1; i <= Me->AniTrons.UBound(); ++i) {
+    Me->AniTrons(i) = founder->clone();
+    Cast<virionTron>(Me->AniTrons(i))->randomizeLoc(Me);
+    RuntimeBackgroundTask();
+  }
+  Me->redraw();
+}
 
 template <class C>
 void PanelWindow::PickUp(const Ref<C>& c, int32_t x, int32_t y) {

@@ -18,6 +18,7 @@
 #include "Window.h"
 #include "driftCan.h"
 #include "popupSpriteCan.h"
+#include "virionTron.h"
 
 class PanelWindow : public Window {
 public:
@@ -48,6 +49,11 @@ protected:
   virtual int32_t PopulationCount() const = 0;
   // Names, in source label i, the population the dropped virion came from.
   virtual void WriteSourceLabel(int32_t i) = 0;
+
+  // Fills canvas Me with Globals::PopSize copies of founder, each at a random
+  // place (the copy's draws, then its two placement draws), then runs the first
+  // generation at once. The founder itself stays out of the population.
+  void FillWithCopiesOf(const Ref<virionTron>& founder, const Ref<driftCan>& Me);
 
   // Population canvas i, display slot i and source label i.
   Ref<driftCan> P(int32_t i) const { return Named<driftCan>("myDriftCan", i); }

@@ -115,13 +115,7 @@ void WindowDiverge::myDriftCan_SetProperties(const Ref<driftCan>& Me) {
   if (Me->Index() != 0) return;
   const Ref<virionTron> v = ::New<virionTron>();
   v->prepare(Me);
-  Me->AniTrons.Redim(Globals::PopSize);
-  for (int32_t i = 1; i <= Me->AniTrons.UBound(); ++i) {
-    Me->AniTrons(i) = v->clone();
-    Cast<virionTron>(Me->AniTrons(i))->randomizeLoc(Me);
-    RuntimeBackgroundTask();
-  }
-  Me->redraw();
+  FillWithCopiesOf(v, Me);
 }
 
 void WindowDiverge::PushButtonFastFwd_Action(const Ref<PushButton>& Me) {

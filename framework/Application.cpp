@@ -34,16 +34,10 @@ Runtime::~Runtime() {
 }
 
 void Application::AddMenuHandler(const std::string& itemName, const Delegate& handler) {
-  if (handler.Signature() != "(  ) as Boolean") {
-    throw TypeMismatchException("A menu handler's signature is \"(  ) as Boolean\", not \"" + handler.Signature() + "\"");
-  }
-  menuHandlers_[itemName] = handler;
+  menuHandlers_.Add(itemName, handler);
 }
 
-Delegate Application::MenuHandler(const std::string& itemName) const {
-  const auto found = menuHandlers_.find(itemName);
-  return found == menuHandlers_.end() ? Delegate() : found->second;
-}
+Delegate Application::MenuHandler(const std::string& itemName) const { return menuHandlers_.Find(itemName); }
 
 void RuntimeInitExternalClasses() {
   // The framework's classes need no set-up beyond the application's.

@@ -28,7 +28,7 @@ public:
 
 private:
   Ref<::MenuBar> menuBar_;
-  std::map<std::string, Delegate> menuHandlers_;
+  MenuHandlerTable menuHandlers_;
 };
 
 // The framework's runtime: started first by the program's entry, ended last.

@@ -1,5 +1,17 @@
 #include "Delegate.h"
 
+void MenuHandlerTable::Add(const std::string& itemName, const Delegate& handler) {
+  if (handler.Signature() != "(  ) as Boolean") {
+    throw TypeMismatchException("A menu handler's signature is \"(  ) as Boolean\", not \"" + handler.Signature() + "\"");
+  }
+  handlers_[itemName] = handler;
+}
+
+Delegate MenuHandlerTable::Find(const std::string& itemName) const {
+  const auto found = handlers_.find(itemName);
+  return found == handlers_.end() ? Delegate() : found->second;
+}
+
 namespace DelegateDetail {
 
 int ParameterCount(const std::string& signature) {

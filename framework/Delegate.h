@@ -9,6 +9,7 @@
 // weakly: once the object is gone, calling the delegate does nothing.
 
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,19 @@ public:
 private:
   std::string signature_;
   Function function_;
+};
+
+// Menu handlers, bound by menu-item name. Only a menu handler's signature,
+// "(  ) as Boolean", is taken.
+class MenuHandlerTable {
+public:
+  void Add(const std::string& itemName, const Delegate& handler);
+  // The handler bound to itemName, or an empty delegate.
+  Delegate Find(const std::string& itemName) const;
+  void Clear() { handlers_.clear(); }
+
+private:
+  std::map<std::string, Delegate> handlers_;
 };
 
 namespace DelegateDetail {

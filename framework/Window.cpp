@@ -234,7 +234,7 @@ void Window::Close() {
   const std::vector<Ref<Control>> controls = std::move(controls_);
   controls_.clear();
   for (const Ref<Control>& c : controls) c->Detach();
-  menuHandlers_.clear();
+  menuHandlers_.Clear();
   WindowClosed();
 }
 
@@ -317,16 +317,10 @@ Ref<Control> Window::ControlByNameIndex(const std::string& name, int32_t index) 
 }
 
 void Window::AddMenuHandler(const std::string& itemName, const Delegate& handler) {
-  if (handler.Signature() != "(  ) as Boolean") {
-    throw TypeMismatchException("A menu handler's signature is \"(  ) as Boolean\", not \"" + handler.Signature() + "\"");
-  }
-  menuHandlers_[itemName] = handler;
+  menuHandlers_.Add(itemName, handler);
 }
 
-Delegate Window::MenuHandler(const std::string& itemName) const {
-  const auto found = menuHandlers_.find(itemName);
-  return found == menuHandlers_.end() ? Delegate() : found->second;
-}
+Delegate Window::MenuHandler(const std::string& itemName) const { return menuHandlers_.Find(itemName); }
 
 Ref<Window> GetImplicitWindow(const std::string& className) {
   const auto found = Registry().find(className);

@@ -117,7 +117,7 @@ private:
 
   std::unique_ptr<WindowPeer> peer_;
   std::vector<Ref<Control>> controls_;
-  std::map<std::string, Delegate> menuHandlers_;
+  MenuHandlerTable menuHandlers_;
   std::string title_;
   int32_t width_ = 100, height_ = 100;
   int32_t minWidth_ = 64, minHeight_ = 64, maxWidth_ = 32000, maxHeight_ = 32000;

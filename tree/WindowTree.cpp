@@ -162,13 +162,7 @@ void WindowTree::myDriftCan_SetProperties(const Ref<driftCan>& Me) {
   founder->prepare(Me);
   founder->height = Globals::DotSizeTiny;
   founder->width = Globals::DotSizeTiny;
-  Me->AniTrons.Redim(Globals::PopSize);
-  for (int32_t i = 1; i <= Me->AniTrons.UBound(); ++i) {
-    Me->AniTrons(i) = founder->clone();
-    Cast<virionTron>(Me->AniTrons(i))->randomizeLoc(Me);
-    RuntimeBackgroundTask();
-  }
-  Me->redraw();
+  FillWithCopiesOf(founder, Me);
 }
 
 void WindowTree::Event_Open() {
