@@ -1,6 +1,8 @@
 #include "Controls.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +187,34 @@ void EditField::SetProperty(const PropertyRecord& r) {
   else if (n == "ReadOnly") { if (edit) edit->setReadOnly(r.value.boolean); }
   else if (n == "LimitText") { if (edit && r.value.int32 > 0) edit->setMaxLength(r.value.int32); }
   else RectControl::SetProperty(r);
+}
+
+bool EditField::CanDo(TextCommand command) const {
+  auto* edit = static_cast<QLineEdit*>(widget());
+  if (!edit) return false;
+  const bool editable = !edit->isReadOnly();
+  switch (command) {
+    case TextCommand::Undo: return editable && edit->isUndoAvailable();
+    case TextCommand::Cut:
+    case TextCommand::Clear: return editable && edit->hasSelectedText();
+    case TextCommand::Copy: return edit->hasSelectedText();
+    case TextCommand::Paste: return editable && !QGuiApplication::clipboard()->text().isEmpty();
+    case TextCommand::None: return false;
+  }
+  return false;
+}
+
+void EditField::Do(TextCommand command) {
+  if (!CanDo(command)) return;
+  auto* edit = static_cast<QLineEdit*>(widget());
+  switch (command) {
+    case TextCommand::Undo: edit->undo(); break;
+    case TextCommand::Cut: edit->cut(); break;
+    case TextCommand::Copy: edit->copy(); break;
+    case TextCommand::Paste: edit->paste(); break;
+    case TextCommand::Clear: edit->del(); break;
+    case TextCommand::None: break;
+  }
 }
 
 void EditField::ApplyStyle() {

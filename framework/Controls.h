@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Control.h"
+#include "MenuItem.h"
 #include "Picture.h"
 
 struct Surface;
@@ -70,6 +71,13 @@ public:
   std::string Text() const;
   void SetText(const std::string& text);
   void SetProperty(const PropertyRecord& record) override;
+
+  // The framework's own: whether the field can carry out a text command now
+  // (Copy with text selected; Cut and Clear with text selected, Paste with text
+  // on the clipboard and Undo with an edit to undo, each in an editable field),
+  // and carrying it out when it can. Clear deletes the selection.
+  bool CanDo(TextCommand command) const;
+  void Do(TextCommand command);
 
 protected:
   bool Passive() const override { return false; }

@@ -5,7 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <functional>
+#include <map>
+
 #include "Application.h"
+#include "Controls.h"
 #include "QtSupport.h"
 #include "Window.h"
 #include "WindowPeer.h"
@@ -35,17 +39,39 @@ Ref<MenuItem> MenuItem::Lookup(const std::string& name) const {
   return nullptr;
 }
 
+TextCommand MenuItem::Role() const {
+  static const std::map<std::string, TextCommand> roles = {{"EditUndo", TextCommand::Undo},
+                                                           {"EditCut", TextCommand::Cut},
+                                                           {"EditCopy", TextCommand::Copy},
+                                                           {"EditPaste", TextCommand::Paste},
+                                                           {"EditClear", TextCommand::Clear}};
+  const auto found = roles.find(name_);
+  return found == roles.end() ? TextCommand::None : found->second;
+}
+
 namespace {
 
-void DisableCommands(const Ref<MenuItem>& item) {
+// Runs f on every command (an item without items of its own) below item.
+void ForEachCommand(const Ref<MenuItem>& item, const std::function<void(const Ref<MenuItem>&)>& f) {
   for (int32_t i = 0; i < item->Count(); ++i) {
     Ref<MenuItem> child = item->Item(i);
-    if (child->Count() > 0) {
-      DisableCommands(child);
-    } else {
-      child->SetEnabled(Cast<QuitMenuItem>(child) != nullptr);
+    if (child->Count() > 0) ForEachCommand(child, f);
+    else f(child);
+  }
+}
+
+// The front window's edit field that has the keyboard focus, or nil.
+Ref<EditField> FocusedEditField() {
+  Ref<Window> front = FrontWindow();
+  if (front == nullptr) return nullptr;
+  QWidget* focus = front->widget()->focusWidget();
+  for (const Ref<Control>& c : front->Controls()) {
+    Ref<EditField> field = Cast<EditField>(c);
+    if (field != nullptr && focus != nullptr && field->widget() == focus && field->Visible() && field->Enabled()) {
+      return field;
     }
   }
+  return nullptr;
 }
 
 QString ShortcutText(const std::string& text) {
@@ -119,9 +145,14 @@ QMenuBar* BuildMenuBar(QWidget* parent) {
 void UpdateMenuItems() {
   Ref<Application> app = GetAppObject();
   if (app == nullptr || app->MenuBar() == nullptr) return;
-  DisableCommands(app->MenuBar());
+  ForEachCommand(app->MenuBar(), [](const Ref<MenuItem>& c) { c->SetEnabled(Cast<QuitMenuItem>(c) != nullptr); });
   app->Event_EnableMenuItems();
   if (Ref<Window> front = FrontWindow()) front->Event_EnableMenuItems();
+  if (Ref<EditField> field = FocusedEditField()) {
+    ForEachCommand(app->MenuBar(), [&](const Ref<MenuItem>& c) {
+      if (c->AutoEnable() && !c->Enabled() && field->CanDo(c->Role())) c->Enable();
+    });
+  }
 }
 
 bool ChooseMenuItem(const std::string& itemName) {
@@ -137,5 +168,6 @@ bool ChooseMenuItem(const std::string& itemName) {
   const Delegate handler = app->MenuHandler(itemName);
   if (handler && handler.Invoke(nullptr).BooleanValue()) return true;
   if (Cast<QuitMenuItem>(item) != nullptr) Quit();
+  else if (Ref<EditField> field = FocusedEditField(); field != nullptr && item->AutoEnable()) field->Do(item->Role());
   return true;
 }

@@ -9,14 +9,23 @@
 // handler for its name; when that is missing or returns False, to the
 // application's; when that too is missing or returns False, a QuitMenuItem ends
 // the event loop. Shortcut texts "Cmd+Q" and the like mean Command on macOS and
-// Ctrl elsewhere. An item whose text is "-" is a separator. AutoEnable is kept
-// as given; the enable protocol alone decides what can be chosen.
+// Ctrl elsewhere. An item whose text is "-" is a separator.
+//
+// The standard text commands work on their own, as desktop users expect: after
+// the program's enabling, an AutoEnable item with a text-command role that is
+// still disabled is enabled when the front window's focused control is an edit
+// field that can carry the command out now; chosen, and taken by no handler,
+// it acts on that field. With no edit field in focus they stay disabled.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Object.h"
+
+// The standard text commands. An item has its role by its name: "EditUndo",
+// "EditCut", "EditCopy", "EditPaste" and "EditClear"; any other item has None.
+enum class TextCommand { None, Undo, Cut, Copy, Paste, Clear };
 
 class MenuItem : public Object {
 public:
@@ -33,6 +42,7 @@ public:
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
   void Enable() { enabled_ = true; }
+  TextCommand Role() const;
 
   void Append(const Ref<MenuItem>& item);
   int32_t Count() const { return static_cast<int32_t>(children_.size()); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -62,11 +63,16 @@ public:
   bool quitOnOpen = false;
 };
 
-// A document window: it enables Close and Copy and answers them, passing Copy on.
+// A document window with a text field: it enables Close and Copy and answers
+// them, passing Copy on.
 class DocWindow : public Window {
 public:
   std::string ClassName() const override { return "DocWindow.DocWindow"; }
   void Layout() override { SetProperties(RefTo(this), PropertyStream().Int32("Width", 300).Int32("Height", 200)); }
+  void CreateControls() override {
+    CreateControlsFromTable(RefTo<Window>(this),
+                            {{Make<EditField>(), "Field", kNoIndex, PropertyStream().Int32("Width", 100), {}, {}}});
+  }
   void AddMenuHandlers(const Ref<Window>&) override {
     Ref<DocWindow> self = RefTo(this);
     AddMenuHandler("FileClose", RuntimeCreateDelegate(self, &DocWindow::FileClose, "(  ) as Boolean"));
@@ -181,6 +187,25 @@ TEST_F(MenuTest, AChosenItemGoesToTheFrontWindowThenToTheApplication) {
   plain->Constructor();
   EXPECT_FALSE(ChooseMenuItem("EditCopy"));
   EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(MenuTest, TextCommandsComeAfterTheProgramsOwnEnablingAndHandlers) {
+  app->MenuBar()->Lookup("EditCopy")->SetAutoEnable(true);
+  QGuiApplication::clipboard()->setText("clip");
+  Ref<DocWindow> doc = New<DocWindow>();
+  doc->Constructor();
+  Ref<EditField> field = ControlNamed<EditField>(doc, "Field");
+  test::TypeInto(field, "abc");
+  // Copy stays enabled with nothing selected; Paste, not AutoEnable, stays off.
+  UpdateMenuItems();
+  EXPECT_TRUE(Enabled("EditCopy"));
+  EXPECT_FALSE(Enabled("EditPaste"));
+
+  // The application's handler takes Copy: the field's selection is not copied.
+  static_cast<QLineEdit*>(field->widget())->selectAll();
+  ASSERT_TRUE(ChooseMenuItem("EditCopy"));
+  EXPECT_EQ(calls, (std::vector<std::string>{"window EditCopy", "app EditCopy"}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "clip");
 }
 
 TEST_F(MenuTest, QuitEndsTheRunningEventLoop) {
