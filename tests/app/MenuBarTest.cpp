@@ -1,8 +1,10 @@
 // The menu bar: its menus and items as laid out, the item accessors, what is
-// enabled with which window in front, and the Simulation commands.
+// enabled with which window in front, the Edit commands on the focused text
+// field, and the Simulation commands.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -12,6 +14,7 @@
 #include "ProgramTest.h"
 #include "WindowAbout.h"
 #include "WindowDiverge.h"
+#include "WindowResetDrift.h"
 #include "WindowSplash.h"
 
 namespace {
@@ -77,6 +80,8 @@ const std::set<std::string> kApplicationCommands = {"AppleAboutMyApplication", "
 QAction* ActionOf(const Ref<Window>& w, const char* name) {
   return w->widget()->findChild<QAction*>(QString::fromLatin1(name));
 }
+
+QLineEdit* Line(const Ref<EditField>& field) { return static_cast<QLineEdit*>(field->widget()); }
 
 // The virions of a population, by identity.
 std::vector<aniTron*> Virions(const Ref<driftCan>& population) {
@@ -204,21 +209,63 @@ TEST_F(MenuBarTest, OnlyTheApplicationsCommandsAreEnabledUnlessASimulationWindow
   EXPECT_EQ(EnabledAfterUpdate(), kApplicationCommands);
 }
 
-TEST_F(MenuBarTest, TheEditCommandsDoNothing) {
+TEST_F(MenuBarTest, TheEditCommandsWorkOnTheFocusedTextField) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  App()->Event_Open();
+  ASSERT_TRUE(ChooseMenuItem("SimulationDivergence"));
+  Ref<EditField> fastFwd = WindowDiverge()->Named<EditField>("EditFieldFastFwd");
+  test::TypeInto(fastFwd, "25");
+  Line(fastFwd)->selectAll();
+  std::set<std::string> enabled = kApplicationCommands;
+  enabled.insert({"FileReset", "EditUndo", "EditCut", "EditCopy", "EditClear"});
+  EXPECT_EQ(EnabledAfterUpdate(), enabled);  // nothing to paste yet
+  ActionOf(WindowDiverge(), "EditCopy")->trigger();
+  EXPECT_EQ(clipboard->text(), "25");
+
+  ASSERT_TRUE(ChooseMenuItem("FileReset"));
+  Ref<EditField> popSize = WindowResetDrift()->Named<EditField>("EditFieldPopSize");
+  test::Click(WindowResetDrift(), popSize->Left() + 5, popSize->Top() + 5);
+  Line(popSize)->selectAll();
+  std::set<std::string> inDialog = kApplicationCommands;
+  inDialog.insert({"EditCut", "EditCopy", "EditPaste", "EditClear"});  // nothing to undo yet
+  EXPECT_EQ(EnabledAfterUpdate(), inDialog);
+  ASSERT_TRUE(ChooseMenuItem("EditPaste"));
+  EXPECT_EQ(popSize->Text(), "25");
+  // Clear deletes the selection, Cut moves it to the clipboard, Undo takes back the last edit.
+  Line(popSize)->setSelection(0, 1);
+  ASSERT_TRUE(ChooseMenuItem("EditClear"));
+  EXPECT_EQ(popSize->Text(), "5");
+  EXPECT_EQ(clipboard->text(), "25");
+  QTest::keyClicks(Line(popSize), "0");
+  Line(popSize)->setSelection(1, 1);
+  ASSERT_TRUE(ChooseMenuItem("EditCut"));
+  EXPECT_EQ(popSize->Text(), "0");
+  EXPECT_EQ(clipboard->text(), "5");
+  ASSERT_TRUE(ChooseMenuItem("EditUndo"));
+  EXPECT_EQ(popSize->Text(), "05");
+}
+
+TEST_F(MenuBarTest, WithNoTextFieldInFocusTheEditCommandsAreDisabled) {
+  QGuiApplication::clipboard()->setText("7");
   App()->Event_Open();
   ASSERT_TRUE(ChooseMenuItem("SimulationDivergence"));
   Ref<class WindowDiverge> diverge = WindowDiverge();
-  const std::vector<aniTron*> patientZero = Virions(diverge->Named<driftCan>("myDriftCan", 0));
-  const std::vector<Ref<Window>> windows = WindowsFrontToBack();
-  const double seed = Globals::myRAlea->getSeed();
-  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "UntitledMenu2"}) {
-    EXPECT_FALSE(ChooseMenuItem(name)) << name;
-    // Through the window's own menu bar, as a shortcut would.
-    ActionOf(diverge, name)->trigger();
-  }
-  EXPECT_EQ(WindowsFrontToBack(), windows);
-  EXPECT_EQ(Virions(diverge->Named<driftCan>("myDriftCan", 0)), patientZero);
-  EXPECT_EQ(Globals::myRAlea->getSeed(), seed);
+  Ref<EditField> fastFwd = diverge->Named<EditField>("EditFieldFastFwd");
+  test::TypeInto(fastFwd, "25");
+  Line(fastFwd)->selectAll();
+  // A click on the window's empty corner takes the focus from the field.
+  test::Click(diverge, diverge->Width() - 5, 5);
+  std::set<std::string> withReset = kApplicationCommands;
+  withReset.insert("FileReset");
+  EXPECT_EQ(EnabledAfterUpdate(), withReset);
+  EXPECT_FALSE(ChooseMenuItem("EditPaste"));
+  EXPECT_EQ(fastFwd->Text(), "25");
+
+  // The field focused again, but behind another window.
+  test::Click(diverge, fastFwd->Left() + 5, fastFwd->Top() + 5);
+  ASSERT_TRUE(ChooseMenuItem("AppleAboutMyApplication"));
+  EXPECT_EQ(EnabledAfterUpdate(), kApplicationCommands);
 }
 
 TEST_F(MenuBarTest, DivergenceBringsTheOpenWindowForwardOrMakesAFreshOne) {
