@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "Picture.h"
 #include "Window.h"
 #include "WindowPeer.h"
 
@@ -23,6 +24,7 @@ struct Runtime::Impl {
 Runtime::Runtime(int& argc, char** argv, const std::string& displayName) : impl_(std::make_unique<Impl>()) {
   impl_->app = std::make_unique<QApplication>(argc, argv);
   QApplication::setApplicationDisplayName(QString::fromStdString(displayName));
+  UseProgramFaces();
   const QIcon icon(QStringLiteral(":/icon.png"));
   if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }

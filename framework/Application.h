@@ -32,8 +32,9 @@ private:
 };
 
 // The framework's runtime: started first by the program's entry, ended last.
-// It takes a display name for the program's windows and reports, and shows the
-// icon compiled in as ":/icon.png".
+// It takes a display name for the program's windows and reports, shows the
+// icon compiled in as ":/icon.png", and sets what no layout sets in the
+// program's own faces (UseProgramFaces).
 class Runtime {
 public:
   Runtime(int& argc, char** argv, const std::string& displayName);

@@ -79,6 +79,11 @@ void RectControl::SetWidget(QWidget* widget) {
   holder_ = std::make_unique<WidgetHolder>();
   holder_->widget = widget;
   widget->setAttribute(Qt::WA_TransparentForMouseEvents, Passive());
+  ApplyFont();
+}
+
+void RectControl::ApplyFont() {
+  if (QWidget* w = widget()) w->setFont(FontFor(textFont_, textSize_, bold_, italic_, underline_));
 }
 
 int32_t RectControl::Left() const { return left_; }
@@ -137,6 +142,11 @@ void RectControl::SetProperty(const PropertyRecord& r) {
   else if (n == "Height") SetHeight(r.value.int32);
   else if (n == "Visible") SetVisible(r.value.boolean);
   else if (n == "Enabled") SetEnabled(r.value.boolean);
+  else if (n == "TextFont") textFont_ = r.value.text, ApplyFont();
+  else if (n == "TextSize") textSize_ = r.value.int32, ApplyFont();
+  else if (n == "Bold") bold_ = r.value.boolean, ApplyFont();
+  else if (n == "Italic") italic_ = r.value.boolean, ApplyFont();
+  else if (n == "Underline") underline_ = r.value.boolean, ApplyFont();
   else Control::SetProperty(r);
 }
 

@@ -76,6 +76,9 @@ void InstallInstanceEventHandler(const Ref<Control>& control, const std::string&
 
 // A control with a place and a size in its window, shown by a widget of its own.
 // Coordinates are pixels in window coordinates (the window's content area).
+// Whatever text the widget shows is set in the face, size and style of the
+// layout's TextFont, TextSize, Bold, Italic and Underline ("System" at the
+// default size when the layout gives none), through the program's own faces.
 class RectControl : public Control {
 public:
   ~RectControl() override;
@@ -118,5 +121,9 @@ protected:
   bool enabled_ = true;
 
 private:
+  void ApplyFont();
   std::unique_ptr<struct WidgetHolder> holder_;
+  std::string textFont_ = "System";
+  int32_t textSize_ = 0;
+  bool bold_ = false, italic_ = false, underline_ = false;
 };

@@ -138,11 +138,6 @@ void StaticText::SetProperty(const PropertyRecord& r) {
   else if (n == "TextAlign") textAlign_ = r.value.int32, ApplyStyle();
   else if (n == "Multiline") multiline_ = r.value.boolean, ApplyStyle();
   else if (n == "TextColor") textColor_ = r.value.color, ApplyStyle();
-  else if (n == "TextFont") textFont_ = r.value.text, ApplyStyle();
-  else if (n == "TextSize") textSize_ = r.value.int32, ApplyStyle();
-  else if (n == "Bold") bold_ = r.value.boolean, ApplyStyle();
-  else if (n == "Italic") italic_ = r.value.boolean, ApplyStyle();
-  else if (n == "Underline") underline_ = r.value.boolean, ApplyStyle();
   else RectControl::SetProperty(r);
 }
 
@@ -151,7 +146,6 @@ void StaticText::ApplyStyle() {
   if (!label) return;
   label->setAlignment(LabelAlignment(textAlign_));
   label->setWordWrap(multiline_);
-  label->setFont(FontFor(textFont_, textSize_, bold_, italic_, underline_));
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, ToQColor(textColor_));
   label->setPalette(palette);
@@ -182,8 +176,6 @@ void EditField::SetProperty(const PropertyRecord& r) {
   else if (n == "BackColor") backColor_ = r.value.color, ApplyStyle();
   else if (n == "HasBackColor") hasBackColor_ = r.value.boolean, ApplyStyle();
   else if (n == "Alignment") alignment_ = r.value.int32, ApplyStyle();
-  else if (n == "TextFont") textFont_ = r.value.text, ApplyStyle();
-  else if (n == "TextSize") textSize_ = r.value.int32, ApplyStyle();
   else if (n == "ReadOnly") { if (edit) edit->setReadOnly(r.value.boolean); }
   else if (n == "LimitText") { if (edit && r.value.int32 > 0) edit->setMaxLength(r.value.int32); }
   else RectControl::SetProperty(r);
@@ -221,7 +213,6 @@ void EditField::ApplyStyle() {
   auto* edit = static_cast<QLineEdit*>(widget());
   if (!edit) return;
   edit->setFrame(border_);
-  edit->setFont(FontFor(textFont_, textSize_));
   edit->setAlignment(alignment_ == 2 ? Qt::AlignHCenter : alignment_ == 3 ? Qt::AlignRight : Qt::AlignLeft);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Text, ToQColor(textColor_));
@@ -255,18 +246,9 @@ void PushButton::SetDefault(bool isDefault) {
 void PushButton::Event_Action() { RaiseEvent("Action"); }
 
 void PushButton::SetProperty(const PropertyRecord& r) {
-  const std::string& n = r.name;
-  auto* button = static_cast<QPushButton*>(widget());
-  if (n == "Caption") SetCaption(r.value.text);
-  else if (n == "Default") SetDefault(r.value.boolean);
-  else if (n == "TextFont" || n == "TextSize") {
-    if (button) {
-      QFont f = button->font();
-      if (n == "TextFont") f = FontFor(r.value.text, f.pixelSize() > 0 ? f.pixelSize() : 0);
-      else if (r.value.int32 > 0) f.setPixelSize(r.value.int32);
-      button->setFont(f);
-    }
-  } else RectControl::SetProperty(r);
+  if (r.name == "Caption") SetCaption(r.value.text);
+  else if (r.name == "Default") SetDefault(r.value.boolean);
+  else RectControl::SetProperty(r);
 }
 
 // PopupMenu
@@ -304,12 +286,6 @@ void PopupMenu::SetProperty(const PropertyRecord& r) {
     }
   } else if (r.name == "ListIndex") {
     SetListIndex(r.value.int32);
-  } else if (r.name == "TextFont" || r.name == "TextSize") {
-    if (auto* box = static_cast<QComboBox*>(widget())) {
-      QFont f = box->font();
-      if (r.name == "TextSize" && r.value.int32 > 0) f.setPixelSize(r.value.int32);
-      box->setFont(f);
-    }
   } else {
     RectControl::SetProperty(r);
   }
@@ -329,7 +305,6 @@ Listbox::Listbox() {
   table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   table->setColumnWidth(0, 100);
   SetWidget(table);
-  ApplyStyle();
 }
 
 void Listbox::AddRow(const std::string& text) {
@@ -382,8 +357,6 @@ void Listbox::SetProperty(const PropertyRecord& r) {
       ++column;
     }
   } else if (n == "HasHeading") table->horizontalHeader()->setVisible(r.value.boolean);
-  else if (n == "TextFont") textFont_ = r.value.text, ApplyStyle();
-  else if (n == "TextSize") textSize_ = r.value.int32, ApplyStyle();
   else if (n == "DefaultRowHeight") {
     if (r.value.int32 > 0) {
       table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -394,10 +367,6 @@ void Listbox::SetProperty(const PropertyRecord& r) {
   else if (n == "ScrollBarVertical") table->setVerticalScrollBarPolicy(r.value.boolean ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   else if (n == "Border") table->setFrameShape(r.value.boolean ? QFrame::StyledPanel : QFrame::NoFrame);
   else RectControl::SetProperty(r);
-}
-
-void Listbox::ApplyStyle() {
-  if (auto* table = static_cast<QTableWidget*>(widget())) table->setFont(FontFor(textFont_, textSize_));
 }
 
 // Rectangle
@@ -577,3 +546,4 @@ void Timer::Tick() {
   RunGuarded([this] { Event_Action(); });
   inAction_ = false;
 }
+

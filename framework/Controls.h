@@ -59,9 +59,6 @@ private:
   int32_t textAlign_ = 0;
   bool multiline_ = false;
   Color textColor_{};
-  std::string textFont_ = "System";
-  int32_t textSize_ = 0;
-  bool bold_ = false, italic_ = false, underline_ = false;
 };
 
 // A one-line text field the user types into.
@@ -89,8 +86,6 @@ private:
   Color backColor_ = RGB(255, 255, 255);
   bool hasBackColor_ = true;
   int32_t alignment_ = 0;
-  std::string textFont_ = "System";
-  int32_t textSize_ = 0;
 };
 
 // A push button. Event: Action "(  )", when it is clicked.
@@ -142,10 +137,7 @@ protected:
   bool Passive() const override { return false; }
 
 private:
-  void ApplyStyle();
   void CheckCell(int32_t row, int32_t column) const;
-  std::string textFont_ = "System";
-  int32_t textSize_ = 0;
 };
 
 // A filled rectangle with a border BorderWidth pixels wide inside its edge.
@@ -235,3 +227,4 @@ private:
   bool inAction_ = false;
   bool detached_ = false;
 };
+

@@ -18,23 +18,45 @@ QString LinesToQ(const std::string& s) {
   return q;
 }
 
+namespace {
+
+// The families of the program's own faces, registered once from the data
+// compiled into the framework.
+struct Faces {
+  QString sans, mono;
+};
+
+QString Register(const QString& resource) {
+  const int id = QFontDatabase::addApplicationFont(resource);
+  const QStringList families = QFontDatabase::applicationFontFamilies(id);
+  if (families.isEmpty()) throw FrameworkException("The face " + FromQ(resource) + " cannot be had");
+  return families.first();
+}
+
+const Faces& ProgramFaces() {
+  static const Faces faces{Register(QStringLiteral(":/fonts/Sans.ttf")), Register(QStringLiteral(":/fonts/Mono.ttf"))};
+  return faces;
+}
+
+// The step from one line's baseline to the next for a text size.
+int LinePitch(int size) { return static_cast<int>(std::lround(1.1 * (size > 0 ? size : kDefaultTextSize))); }
+
+}  // namespace
+
 QFont FontFor(const std::string& name, int size, bool bold, bool italic, bool underline) {
-  QFont font;
   const QString lower = ToQ(name).toLower();
-  if (lower.isEmpty() || lower == QLatin1String("system")) {
-    font = QApplication::font();
-  } else if (lower == QLatin1String("courier")) {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-  } else {
-    font = QFont(ToQ(name));
-  }
-  if (size > 0) font.setPixelSize(size);
+  QFont font;
+  if (lower.isEmpty() || lower == QLatin1String("system")) font = QFont(ProgramFaces().sans);
+  else if (lower == QLatin1String("courier")) font = QFont(ProgramFaces().mono);
+  else font = QFont(ToQ(name));
+  font.setPixelSize(size > 0 ? size : kDefaultTextSize);
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
   return font;
 }
+
+void UseProgramFaces() { QApplication::setFont(FontFor("System", 0)); }
 
 Picture::Picture(int32_t width, int32_t height)
     : surface_(std::make_shared<Surface>()) {
@@ -151,6 +173,7 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
 
 void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool) {
   const QFont font = FontFor(textFont_, textSize_);
+  const int pitch = LinePitch(textSize_);
   const QFontMetrics metrics(font);
   QStringList lines;
   for (const QString& line : LinesToQ(text).split(QLatin1Char('\n'))) {
@@ -177,7 +200,7 @@ void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t
     int baseline = y;
     for (const QString& line : lines) {
       p.drawText(QPoint(x, baseline), line);
-      baseline += metrics.lineSpacing();
+      baseline += pitch;
     }
   });
 }

@@ -4,10 +4,21 @@
 //
 // Pixel rules, all without smoothing: FillRect(x, y, w, h) fills columns x .. x+w-1
 // and rows y .. y+h-1; DrawRect frames the same rectangle with a line one pixel
-// wide inside it; FillOval fills the oval inscribed in it. DrawString writes
-// with the baseline of its first line at y; each Chr(13) starts a new line one
-// line height lower. Font "System" is the platform's default font, "courier" a
-// fixed-pitch one; a text size is in pixels, 0 meaning the platform's size.
+// wide inside it; FillOval fills the oval inscribed in it.
+//
+// Faces: every text of the program, drawn or shown by a control, is set in
+// faces the program carries and registers itself, never in what the machine
+// happens to prefer, because windows are laid out as fixed pixel boxes. Font
+// "System" (or no name) is Liberation Sans, "courier" Liberation Mono: the
+// boxes were drawn for a narrow 12-pixel face, and Liberation Sans leaves
+// every laid-out text room in its box; Liberation Mono keeps Courier's
+// metrics. Any other name is looked up on the machine. A text size is in
+// pixels, 0 meaning kDefaultTextSize.
+//
+// DrawString writes with the baseline of its first line at y, and each Chr(13)
+// starts a new line one pitch lower, whatever the face: the pitch is the text
+// size times 1.1, rounded (11 pixels at size 10, 13 at size 12), so that a box
+// worked out as so many lines of so many pixels holds exactly those lines.
 
 #include <cstdint>
 #include <memory>
@@ -17,6 +28,12 @@
 #include "Object.h"
 
 class QImage;
+
+constexpr int32_t kDefaultTextSize = 12;
+
+// Makes "System" at the default size the application's default font, for what
+// no layout sets (menus, message boxes). The runtime calls it at start-up.
+void UseProgramFaces();
 class Graphics;
 
 // The pixels a Graphics draws into; owned by a Picture or a Canvas.

@@ -33,8 +33,8 @@ inline QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 // A text with its Chr(13) line breaks made into the newlines Qt shows.
 QString LinesToQ(const std::string& s);
 
-// "System" (or empty) is the platform's default font, "courier" a fixed-pitch
-// one; size is in pixels, 0 meaning the platform's size.
+// The font of a name and size, as Picture.h describes: "System" (or empty) and
+// "courier" are the program's own faces.
 QFont FontFor(const std::string& name, int size, bool bold = false, bool italic = false,
               bool underline = false);
 

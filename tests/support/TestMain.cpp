@@ -1,5 +1,6 @@
 // Every test program starts the application object first, headless unless the
-// environment names a platform, so that windows and events are real. After each
+// environment names a platform, so that windows and events are real, and with
+// the program's own faces as the runtime sets them. After each
 // test every window is closed.
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(QuietHeadlessNotes);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  UseProgramFaces();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new AfterEachTest);
   return RUN_ALL_TESTS();
