@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -314,6 +315,7 @@ void Listbox::AddRow(const std::string& text) {
   table->insertRow(row);
   for (int c = 0; c < table->columnCount(); ++c) table->setItem(row, c, new QTableWidgetItem);
   table->item(row, 0)->setText(ToQ(text));
+  WidenFor(text);
 }
 
 int32_t Listbox::ListCount() const {
@@ -340,6 +342,15 @@ void Listbox::SetCell(int32_t row, int32_t column, const std::string& text) {
   QTableWidgetItem* item = table->item(row, column);
   if (!item) table->setItem(row, column, item = new QTableWidgetItem);
   item->setText(ToQ(text));
+  if (column == 0) WidenFor(text);
+}
+
+// A cell's text is drawn inside a margin on either side.
+void Listbox::WidenFor(const std::string& text) {
+  auto* table = static_cast<QTableWidget*>(widget());
+  const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+  const int needed = table->fontMetrics().horizontalAdvance(ToQ(text)) + 2 * margin;
+  if (needed > table->columnWidth(0)) table->setColumnWidth(0, needed);
 }
 
 void Listbox::SetProperty(const PropertyRecord& r) {

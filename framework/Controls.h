@@ -124,6 +124,8 @@ protected:
 };
 
 // A list of rows of cells; rows and columns count from 0. Event: Open "(  )".
+// Column 0 is never narrower than its widest text, so that scrolling reaches the
+// end of every row.
 class Listbox : public RectControl {
 public:
   Listbox();
@@ -138,6 +140,7 @@ protected:
 
 private:
   void CheckCell(int32_t row, int32_t column) const;
+  void WidenFor(const std::string& text);
 };
 
 // A filled rectangle with a border BorderWidth pixels wide inside its edge.

@@ -3,7 +3,9 @@
 // patients and the display slots, and the data card's picture.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QImage>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <tuple>
@@ -228,6 +230,36 @@ TEST_F(Panel, TheDataCardShowsTheSequenceTenLettersALine) {
   EXPECT_EQ(Point(card->Left(), card->Top()), Point(608 - 124, sy + 12));
   EXPECT_EQ(LettersPerLine(card->Backdrop()->image()), (std::vector<int>{10, 10, 10, 10, 10, 5, 0}));
   test::Release(w, sx, sy);
+}
+
+// Scrolled fully right, the list shows where a 500-letter row ends: one letter
+// further right than a row of its first 499 letters, short of the list's edge.
+TEST_F(Panel, TheSequenceListScrollsToTheLastLetterOfALongRow) {
+  Ref<class WindowDiverge> w = Open();
+  Ref<Listbox> list = w->Named<Listbox>("ListBoxSequence");
+  std::string letters;
+  for (int i = 0; i < 500; ++i) letters += "ATGC"[i % 4];
+  list->SetCell(0, 0, letters);
+  list->SetCell(1, 0, letters.substr(0, 499));
+  test::ProcessPending();
+  auto* view = static_cast<QAbstractScrollArea*>(list->widget());
+  view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+  const QImage shown = view->viewport()->grab().toImage();
+  // Rows 37 high, seen away from the grid lines between them: letters leave some
+  // rows blank, a grid line between columns darkens them all.
+  auto rightmostInk = [&](int top, int bottom) {
+    int right = -1;
+    for (int x = 0; x < shown.width(); ++x) {
+      int dark = 0;
+      for (int y = top; y < bottom; ++y) dark += qGray(shown.pixel(x, y)) < 96;
+      if (dark > 0 && dark < bottom - top) right = x;
+    }
+    return right;
+  };
+  const int end500 = rightmostInk(5, 32), end499 = rightmostInk(42, std::min(69, shown.height()));
+  EXPECT_GT(end499, 0);
+  EXPECT_GT(end500, end499 + 3);
+  EXPECT_LT(end500, shown.width() - 3);
 }
 
 // A held virion belongs to no patient: ticks between press and release run
