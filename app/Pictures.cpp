@@ -28,6 +28,10 @@ void ShowCoverOn(const Ref<Control>& c) {
   canvas->SetBackdrop(BrismoorCover());
 }
 
+void LayCoverUnderTitle(const Ref<Window>& w) {
+  w->Named<Canvas>("CanvasBrismoorCover")->StackUnder(w->Named<StaticText>("LabelTitle"));
+}
+
 void ReleasePictures() {
   coverPermapic = nullptr;
   virionPermapic = nullptr;

@@ -6,7 +6,9 @@ namespace Texts {
 
 std::string WebAddress() { return "https://trevalin.example.org"; }
 
-std::string Title() { return "Trevalin Classroom Edition" + Chr(13) + "Software for the companion book Brismoor"; }
+// The first line stays clear of the cover picture, which reaches into the top
+// of the title's box in both windows.
+std::string Title() { return "Trevalin Teaching" + Chr(13) + "Software for the companion book Brismoor"; }
 
 std::string VersionLine() { return "Version 1.0"; }
 

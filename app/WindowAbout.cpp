@@ -13,7 +13,10 @@ void WindowAbout::Layout() {
                                  .Stream());
 }
 
-void WindowAbout::CreateControls() { CreateControls0(); }
+void WindowAbout::CreateControls() {
+  CreateControls0();
+  LayCoverUnderTitle(RefTo<Window>(this));
+}
 
 std::vector<ControlRecord> WindowAbout::ControlTable() {
   using W = WindowAbout;

@@ -12,7 +12,10 @@ void WindowSplash::Layout() {
                                  .Stream());
 }
 
-void WindowSplash::CreateControls() { CreateControls0(); }
+void WindowSplash::CreateControls() {
+  CreateControls0();
+  LayCoverUnderTitle(RefTo<Window>(this));
+}
 
 std::vector<ControlRecord> WindowSplash::ControlTable() {
   using W = WindowSplash;

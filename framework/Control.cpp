@@ -134,6 +134,11 @@ void RectControl::Refresh(bool) {
   if (QWidget* w = widget()) w->update();
 }
 
+void RectControl::StackUnder(const Ref<RectControl>& above) {
+  if (above == nullptr) throw NilObjectException("No control to lie beneath");
+  if (widget() && above->widget()) widget()->stackUnder(above->widget());
+}
+
 void RectControl::SetProperty(const PropertyRecord& r) {
   const std::string& n = r.name;
   if (n == "Left") SetLeft(r.value.int32);

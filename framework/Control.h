@@ -97,6 +97,9 @@ public:
   void SetEnabled(bool enabled);
   // Redraws the control soon.
   void Refresh(bool eraseBackground = true);
+  // Lays this control beneath another of its window, whatever their order of
+  // making.
+  void StackUnder(const Ref<RectControl>& above);
 
   void SetProperty(const PropertyRecord& record) override;
   void Attach(::Window& window) override;

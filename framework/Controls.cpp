@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -558,3 +559,43 @@ void Timer::Tick() {
   inAction_ = false;
 }
 
+// Checking a layout
+
+TextPlace PlaceOfText(const Ref<RectControl>& control) {
+  QWidget* w = control != nullptr ? control->widget() : nullptr;
+  if (w == nullptr) throw NilObjectException("No control, or one that has left its window");
+  QRect room;
+  int flags = 0;
+  QString text;
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    room = label->contentsRect();
+    flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    text = label->text();
+  } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    if (button->isDefault()) option.features |= QStyleOptionButton::DefaultButton;
+    room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    text = button->text();
+  } else {
+    throw TypeMismatchException("Only labels and push buttons show a text to place");
+  }
+  TextPlace place;
+  if (text.isEmpty()) return place;
+  const QRect drawn = w->fontMetrics().boundingRect(room, flags, text);
+  place.left = control->Left() + drawn.x(), place.top = control->Top() + drawn.y();
+  place.width = drawn.width(), place.height = drawn.height();
+  place.fits = room.contains(drawn);
+  const QRect onWindow(place.left, place.top, place.width, place.height);
+  const QObjectList& stacking = w->parentWidget()->children();
+  for (const Ref<Control>& c : control->Window()->Controls()) {
+    Ref<RectControl> other = Cast<RectControl>(c);
+    if (other == nullptr || other == control || !other->Visible() || other->widget() == nullptr) continue;
+    if (stacking.indexOf(other->widget()) > stacking.indexOf(w) && other->widget()->geometry().intersects(onWindow)) {
+      place.coveredBy.push_back(other->Name());
+    }
+  }
+  return place;
+}

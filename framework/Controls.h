@@ -231,3 +231,15 @@ private:
   bool detached_ = false;
 };
 
+// For checking a laid-out window: where the text of a label or a push button is
+// drawn, in window coordinates, in the control's own face and size; whether all
+// of it lies inside the part of the control that shows text (a label's box, a
+// button's face inside its frame; a label that wraps is wrapped at its width);
+// and the names of the visible controls of its window that lie above it over
+// that text. An empty text takes no room and fits.
+struct TextPlace {
+  int32_t left = 0, top = 0, width = 0, height = 0;
+  bool fits = true;
+  std::vector<std::string> coveredBy;
+};
+TextPlace PlaceOfText(const Ref<RectControl>& control);
