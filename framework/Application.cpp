@@ -21,9 +21,10 @@ struct Runtime::Impl {
   std::unique_ptr<QApplication> app;
 };
 
-Runtime::Runtime(int& argc, char** argv, const std::string& displayName) : impl_(std::make_unique<Impl>()) {
+Runtime::Runtime(int& argc, char** argv, const std::string& name) : impl_(std::make_unique<Impl>()) {
   impl_->app = std::make_unique<QApplication>(argc, argv);
-  QApplication::setApplicationDisplayName(QString::fromStdString(displayName));
+  // The name, not a display name: Qt adds a display name to every window title.
+  QApplication::setApplicationName(QString::fromStdString(name));
   UseProgramFaces();
   const QIcon icon(QStringLiteral(":/icon.png"));
   if (!icon.isNull()) QApplication::setWindowIcon(icon);

@@ -32,12 +32,12 @@ private:
 };
 
 // The framework's runtime: started first by the program's entry, ended last.
-// It takes a display name for the program's windows and reports, shows the
+// It takes the program's name, which titles its message boxes, shows the
 // icon compiled in as ":/icon.png", and sets what no layout sets in the
 // program's own faces (UseProgramFaces).
 class Runtime {
 public:
-  Runtime(int& argc, char** argv, const std::string& displayName);
+  Runtime(int& argc, char** argv, const std::string& name);
   ~Runtime();
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;

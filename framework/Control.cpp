@@ -152,6 +152,7 @@ void RectControl::SetProperty(const PropertyRecord& r) {
   else if (n == "Bold") bold_ = r.value.boolean, ApplyFont();
   else if (n == "Italic") italic_ = r.value.boolean, ApplyFont();
   else if (n == "Underline") underline_ = r.value.boolean, ApplyFont();
+  else if (n == "TabIndex") tabIndex_ = r.value.int32;
   else Control::SetProperty(r);
 }
 

@@ -95,6 +95,8 @@ public:
   void SetVisible(bool visible);
   bool Enabled() const;
   void SetEnabled(bool enabled);
+  // The control's place in its window's keyboard (Tab) order.
+  int32_t TabIndex() const { return tabIndex_; }
   // Redraws the control soon.
   void Refresh(bool eraseBackground = true);
   // Lays this control beneath another of its window, whatever their order of
@@ -122,6 +124,7 @@ protected:
   int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   bool enabled_ = true;
+  int32_t tabIndex_ = 0;
 
 private:
   void ApplyFont();

@@ -305,6 +305,8 @@ Listbox::Listbox() {
   table->setWordWrap(false);
   table->setTextElideMode(Qt::ElideNone);
   table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  // Tab leaves the list for the next control, as from any other.
+  table->setTabKeyNavigation(false);
   table->setColumnWidth(0, 100);
   SetWidget(table);
 }

@@ -80,64 +80,73 @@ QString ShortcutText(const std::string& text) {
   return s;
 }
 
-// Sets the enabled state of a window's actions from the menu model.
-void SyncActions(QMenuBar* bar, const Ref<MenuItem>& model) {
-  for (QAction* a : bar->findChildren<QAction*>()) {
-    if (a->objectName().isEmpty() || a->menu()) continue;
+// Sets the enabled state of a window's commands from the menu model.
+void SyncActions(QWidget* window, const Ref<MenuItem>& model) {
+  for (QAction* a : window->actions()) {
     Ref<MenuItem> item = model->Lookup(FromQ(a->objectName()));
     if (item != nullptr) a->setEnabled(item->Enabled());
   }
 }
 
-void EnableAllActions(QMenuBar* bar) {
-  for (QAction* a : bar->findChildren<QAction*>()) a->setEnabled(true);
+void EnableAllActions(QWidget* window) {
+  for (QAction* a : window->actions()) a->setEnabled(true);
 }
 
-void AddItems(QMenu* menu, const Ref<MenuItem>& model, QMenuBar* bar) {
+// One action per command, owned by the window and added to it, so that its
+// shortcut works while the window is active, with a menu bar or without.
+QAction* CommandAction(const Ref<MenuItem>& item, QWidget* window) {
+  auto* action = new QAction(ToQ(item->Text()), window);
+  action->setObjectName(ToQ(item->Name()));
+  if (!item->KeyboardShortcut().empty()) action->setShortcut(QKeySequence(ShortcutText(item->KeyboardShortcut())));
+  action->setMenuRole(Cast<QuitMenuItem>(item) != nullptr ? QAction::QuitRole : QAction::NoRole);
+  const std::string name = item->Name();
+  QObject::connect(action, &QAction::triggered, [name] { RunGuarded([&] { ChooseMenuItem(name); }); });
+  window->addAction(action);
+  return action;
+}
+
+// The commands below model, each added to menu when there is one.
+void AddItems(QMenu* menu, const Ref<MenuItem>& model, QWidget* window) {
   for (int32_t i = 0; i < model->Count(); ++i) {
     Ref<MenuItem> item = model->Item(i);
     if (item->Text() == "-") {
-      QAction* separator = menu->addSeparator();
-      separator->setObjectName(ToQ(item->Name()));
+      if (menu) menu->addSeparator()->setObjectName(ToQ(item->Name()));
       continue;
     }
     if (item->Count() > 0) {
-      QMenu* sub = menu->addMenu(ToQ(item->Text()));
-      sub->menuAction()->setObjectName(ToQ(item->Name()));
-      AddItems(sub, item, bar);
+      QMenu* sub = menu ? menu->addMenu(ToQ(item->Text())) : nullptr;
+      if (sub) sub->menuAction()->setObjectName(ToQ(item->Name()));
+      AddItems(sub, item, window);
       continue;
     }
-    QAction* action = menu->addAction(ToQ(item->Text()));
-    action->setObjectName(ToQ(item->Name()));
-    if (!item->KeyboardShortcut().empty()) action->setShortcut(QKeySequence(ShortcutText(item->KeyboardShortcut())));
-    if (Cast<QuitMenuItem>(item) != nullptr) action->setMenuRole(QAction::QuitRole);
-    else if (Cast<AppleMenuItem>(item) != nullptr) action->setMenuRole(QAction::NoRole);
-    else action->setMenuRole(QAction::NoRole);
-    const std::string name = item->Name();
-    QObject::connect(action, &QAction::triggered, [name] { RunGuarded([&] { ChooseMenuItem(name); }); });
+    QAction* action = CommandAction(item, window);
+    if (menu) menu->addAction(action);
   }
 }
 
 }  // namespace
 
-QMenuBar* BuildMenuBar(QWidget* parent) {
-  Ref<Application> app = GetAppObject();
-  Ref<MenuBar> model = app->MenuBar();
-  auto* bar = new QMenuBar(parent);
+QMenuBar* InstallMenuCommands(QWidget* window, bool withBar) {
+  Ref<MenuBar> model = GetAppObject()->MenuBar();
+  if (!withBar) {
+    AddItems(nullptr, model, window);
+    return nullptr;
+  }
+  auto* bar = new QMenuBar(window);
   for (int32_t i = 0; i < model->Count(); ++i) {
     Ref<MenuItem> menuModel = model->Item(i);
     QMenu* menu = bar->addMenu(ToQ(menuModel->Text()));
     menu->menuAction()->setObjectName(ToQ(menuModel->Name()));
-    AddItems(menu, menuModel, bar);
-    QObject::connect(menu, &QMenu::aboutToShow, [bar] {
+    AddItems(menu, menuModel, window);
+    QObject::connect(menu, &QMenu::aboutToShow, [window] {
       RunGuarded([&] {
         UpdateMenuItems();
-        if (Ref<Application> a = GetAppObject()) SyncActions(bar, a->MenuBar());
+        if (Ref<Application> a = GetAppObject()) SyncActions(window, a->MenuBar());
       });
     });
-    // Closed menus keep every action enabled, so that shortcuts reach
+    // Closed menus keep every command enabled, so that shortcuts reach
     // ChooseMenuItem, which asks again whether the command may run.
-    QObject::connect(menu, &QMenu::aboutToHide, [bar] { EnableAllActions(bar); });
+    QObject::connect(menu, &QMenu::aboutToHide, [window] { EnableAllActions(window); });
   }
   return bar;
 }

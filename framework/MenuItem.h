@@ -1,6 +1,8 @@
 #pragma once
 // Menus. One menu model for the application, shown as a menu bar on every
-// window whose layout wants one.
+// main window whose layout wants one; its commands, with their shortcuts, are
+// in every window, bar or not, and a shortcut goes through the same dispatch
+// as the bar.
 //
 // Before a menu opens, and before a chosen command is carried out, every item is
 // disabled, then the application's Event_EnableMenuItems runs, then the front

@@ -56,6 +56,10 @@ void RepaintWindows() {
   }
 }
 
+// The platform shows the program's name for an empty title; one space shows
+// nothing.
+QString ShownTitle(const std::string& title) { return title.empty() ? QStringLiteral(" ") : ToQ(title); }
+
 }  // namespace
 
 // Widgets
@@ -146,10 +150,11 @@ void Window::Constructor() {
   ApplyFrame();
   framed_ = true;
   CreateControls();
+  ApplyTabOrder();
   AddMenuHandlers(self);
-  if (menuBarVisible_ && GetAppObject() != nullptr && GetAppObject()->MenuBar() != nullptr) {
-    peer_->menuBar = BuildMenuBar(peer_->top);
-    static_cast<QVBoxLayout*>(peer_->top->layout())->setMenuBar(peer_->menuBar);
+  if (GetAppObject() != nullptr && GetAppObject()->MenuBar() != nullptr) {
+    peer_->menuBar = InstallMenuCommands(peer_->top, menuBarVisible_ && frame_ == 0);
+    if (peer_->menuBar) static_cast<QVBoxLayout*>(peer_->top->layout())->setMenuBar(peer_->menuBar);
   }
   // Sized once, menu bar included. (adjustSize would also hold a window to
   // two thirds of the screen.)
@@ -179,7 +184,7 @@ void Window::ApplyFrame() {
   if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
   if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
   top->setWindowFlags(flags);
-  top->setWindowTitle(ToQ(title_));
+  top->setWindowTitle(ShownTitle(title_));
   ContentWidget* content = peer_->content;
   content->setAutoFillBackground(true);
   QPalette palette = content->palette();
@@ -196,21 +201,46 @@ void Window::ApplyFrame() {
   }
 }
 
+void Window::ApplyTabOrder() {
+  std::vector<Ref<RectControl>> order;
+  for (const Ref<Control>& c : controls_) {
+    Ref<RectControl> r = Cast<RectControl>(c);
+    if (r != nullptr && r->widget() && (r->widget()->focusPolicy() & Qt::TabFocus)) order.push_back(r);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Ref<RectControl>& a, const Ref<RectControl>& b) { return a->TabIndex() < b->TabIndex(); });
+  for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+  Ref<RectControl> first;
+  for (const Ref<RectControl>& r : order) {
+    if (!r->Visible() || !r->Enabled()) continue;
+    if (first == nullptr) first = r;
+    if (Cast<EditField>(r) != nullptr) {
+      first = r;
+      break;
+    }
+  }
+  // In a window not yet shown this only marks the control: it takes the focus
+  // when the window becomes active.
+  if (first != nullptr) first->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+// Windows are placed by their content: the frame the window manager will add
+// is not known before it is there.
 void Window::PlaceOnScreen() {
   placed_ = true;
   TopLevelWidget* top = peer_->top;
   QRect area;
   Ref<Window> front = FrontWindow();
   if ((placement_ == 0 || placement_ == 1) && front != nullptr && front.get() != this) {
-    area = front->widget()->frameGeometry();
+    area = front->widget()->geometry();
   } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
     area = screen->availableGeometry();
   } else {
     return;
   }
-  QRect mine = top->frameGeometry();
+  QRect mine = top->geometry();
   mine.moveCenter(area.center());
-  top->move(std::max(mine.left(), 0), std::max(mine.top(), 0));
+  top->setGeometry(QRect(QPoint(std::max(mine.left(), 0), std::max(mine.top(), 0)), mine.size()));
 }
 
 void Window::Show() {
@@ -242,17 +272,22 @@ void Window::Refresh(bool) {
   if (peer_->top) peer_->top->update();
 }
 
-int32_t Window::Left() const { return peer_->top ? peer_->top->x() : 0; }
-int32_t Window::Top() const { return peer_->top ? peer_->top->y() : 0; }
+// The top-level widget's geometry is its client area, the frame left out; the
+// content area lies in it below the menu bar.
+int32_t Window::Left() const { return peer_->top ? peer_->top->geometry().x() + peer_->content->x() : 0; }
+int32_t Window::Top() const { return peer_->top ? peer_->top->geometry().y() + peer_->content->y() : 0; }
 
-void Window::SetLeft(int32_t left) {
-  placed_ = true;
-  if (peer_->top) peer_->top->move(left, Top());
-}
+void Window::SetLeft(int32_t left) { MoveContentTo(left, Top()); }
+void Window::SetTop(int32_t top) { MoveContentTo(Left(), top); }
 
-void Window::SetTop(int32_t top) {
+// setGeometry places the client area wherever the frame turns out to be; move
+// would place the frame, and before the window manager has framed the window
+// Qt takes the client area for the frame.
+void Window::MoveContentTo(int32_t left, int32_t top) {
   placed_ = true;
-  if (peer_->top) peer_->top->move(Left(), top);
+  if (!peer_->top) return;
+  const QPoint client(left - peer_->content->x(), top - peer_->content->y());
+  peer_->top->setGeometry(QRect(client, peer_->top->size()));
 }
 
 int32_t Window::Width() const { return peer_->content ? peer_->content->width() : width_; }
@@ -270,7 +305,7 @@ void Window::SetVisible(bool visible) {
 
 void Window::SetTitle(const std::string& title) {
   title_ = title;
-  if (peer_->top) peer_->top->setWindowTitle(ToQ(title));
+  if (peer_->top) peer_->top->setWindowTitle(ShownTitle(title));
 }
 
 void Window::SetProperty(const PropertyRecord& r) {

@@ -4,6 +4,25 @@
 // the next request makes a fresh one.
 //
 // A window's coordinates are those of its content area, below its menu bar.
+// Left and Top are the screen position of that content area: the frame around
+// it belongs to the window manager, so what is set is what is read back, even
+// when set right after Show, before the window manager has framed the window.
+//
+// The title bar shows the layout's Title exactly; an empty one shows as one
+// space, since the platform puts the program's name in place of an empty
+// title.
+//
+// Main windows (frame kind 0) carry the application's menu bar when their
+// layout asks for it; every other frame kind is a dialog-like window (splash,
+// about box, dialog) and carries none, so its content area keeps its laid-out
+// size. The menu's shortcuts work in every window, bar or not, through the same
+// dispatch as the bar (see MenuItem.h).
+//
+// Keyboard focus: Tab moves through the controls that take focus in the order
+// of their TabIndex (creation order among equal ones). A new window's first
+// focus goes to the first edit field shown in that order, or, where there is
+// none, to the first control shown in it.
+//
 // Mouse: a press over a passive control (canvas, label, rectangle, line) or over
 // no control reaches Event_MouseDown in window coordinates; push buttons, edit
 // fields, list boxes and pop-up menus keep their own clicks. Only a press that
@@ -56,7 +75,7 @@ public:
   bool IsClosed() const { return closed_; }
   void Refresh(bool eraseBackground = true);
 
-  // Position of the window on the screen; size of its content area.
+  // Screen position and size of the content area.
   int32_t Left() const;
   int32_t Top() const;
   void SetLeft(int32_t left);
@@ -113,7 +132,9 @@ public:
 private:
   friend struct WindowPeer;
   void ApplyFrame();
+  void ApplyTabOrder();
   void PlaceOnScreen();
+  void MoveContentTo(int32_t left, int32_t top);
 
   std::unique_ptr<WindowPeer> peer_;
   std::vector<Ref<Control>> controls_;

@@ -51,8 +51,9 @@ struct WindowPeer {
   QPointer<QMenuBar> menuBar;
 };
 
-// Builds the application's menu bar for a window.
-QMenuBar* BuildMenuBar(QWidget* parent);
+// Gives a window the application's menu commands with their shortcuts and,
+// when withBar, the menu bar that shows them, which it returns (else null).
+QMenuBar* InstallMenuCommands(QWidget* window, bool withBar);
 
 // Called after a window closed; while RuntimeRun runs, the event loop ends once
 // no window is left on screen.
