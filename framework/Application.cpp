@@ -5,16 +5,35 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <deque>
+
 #include "Picture.h"
 #include "Window.h"
 #include "WindowPeer.h"
 
 namespace {
 Ref<Application> theApp;
-std::exception_ptr unhandled;
+// Exceptions that escaped handlers, oldest first, until reported.
+std::deque<std::exception_ptr> unhandled;
 bool running = false;
 // Quit was asked for while RuntimeRun was not running.
 bool quitPending = false;
+// Message boxes up or about to open.
+int quitHolds = 0;
+
+void QuitIfNoWindowLeft() {
+  if (running && quitHolds == 0 && FrontWindow() == nullptr) Quit();
+}
+
+void Report(const QString& what) {
+  QMessageBox box;
+  box.setIcon(QMessageBox::Critical);
+  box.setWindowTitle(QApplication::applicationName());
+  box.setText(QStringLiteral("Something went wrong, and the program has to stop."));
+  box.setInformativeText(what);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
 }  // namespace
 
 struct Runtime::Impl {
@@ -56,7 +75,7 @@ Ref<Application> GetAppObject() { return theApp; }
 void RuntimeRun() {
   QApplication::setQuitOnLastWindowClosed(false);
   // An exception kept or a Quit asked for before the run ends it before it starts.
-  if (!unhandled && !quitPending) {
+  if (unhandled.empty() && !quitPending) {
     running = true;
     QTimer::singleShot(0, [] {
       RunGuarded([] {
@@ -79,35 +98,44 @@ void Quit() {
 }
 
 void WindowClosed() {
-  if (!running) return;
   // Checked once the event at hand is done: a window that replaces the closed
-  // one (a restart) is on screen by then.
-  QTimer::singleShot(0, [] {
-    if (running && FrontWindow() == nullptr) Quit();
-  });
+  // one (a restart) is on screen by then, and a message box the same handler
+  // opens is up.
+  if (running) QTimer::singleShot(0, QuitIfNoWindowLeft);
+}
+
+QuitHold::QuitHold() { ++quitHolds; }
+
+QuitHold::~QuitHold() {
+  if (--quitHolds == 0) WindowClosed();
 }
 
 void UnhandledException(const std::exception& e) {
-  QMessageBox box;
-  box.setIcon(QMessageBox::Critical);
-  box.setWindowTitle(QApplication::applicationDisplayName());
-  box.setText(QStringLiteral("Something went wrong, and the program has to stop."));
-  box.setInformativeText(QString::fromUtf8(e.what()));
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  StopAllTimers();
+  Report(QString::fromUtf8(e.what()));
+  while (std::exception_ptr next = TakeUnhandledException()) {
+    try {
+      std::rethrow_exception(next);
+    } catch (const std::exception& more) {
+      Report(QString::fromUtf8(more.what()));
+    } catch (...) {
+      Report(QStringLiteral("An unknown error."));
+    }
+  }
 }
 
 void RunGuarded(const std::function<void()>& f) {
   try {
     f();
   } catch (...) {
-    if (!unhandled) unhandled = std::current_exception();
+    unhandled.push_back(std::current_exception());
     if (running) QCoreApplication::exit(1);
   }
 }
 
 std::exception_ptr TakeUnhandledException() {
-  std::exception_ptr e = unhandled;
-  unhandled = nullptr;
+  if (unhandled.empty()) return nullptr;
+  std::exception_ptr e = unhandled.front();
+  unhandled.pop_front();
   return e;
 }

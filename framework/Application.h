@@ -4,7 +4,7 @@
 // An exception that escapes a handler run from the event loop is never allowed
 // to cross Qt: the framework keeps it and ends the event loop, and RuntimeRun
 // raises it again, so the program's entry reports it (UnhandledException) and
-// exits in the ordinary way.
+// exits in the ordinary way. Every exception kept is reported, one report each.
 
 #include <exception>
 #include <map>
@@ -54,18 +54,24 @@ Ref<Application> GetAppObject();
 
 // Raises the application's Open event, then dispatches events until Quit.
 // When the last window closes the loop ends too, as desktop users expect where
-// there is no menu bar without a window. Raises again an exception that escaped
-// a handler.
+// there is no menu bar without a window, but never while a message box is up
+// or about to open in the handler at hand: then it ends once the box is
+// dismissed, if no window is left. Raises again the first exception that
+// escaped a handler.
 void RuntimeRun();
 // Ends the event loop; asked for before RuntimeRun runs, it ends that run as
 // soon as it starts.
 void Quit();
-// The report of an exception that nothing caught: a modal message box.
+// The report of an exception that nothing caught: every timer is stopped for
+// good, then a modal message box tells what went wrong; then each exception
+// kept meanwhile, before the report or while it was up, gets a report of its
+// own.
 void UnhandledException(const std::exception& e);
 
 // Runs f for the event loop: an exception that escapes it is kept and the event
 // loop ends (kept before RuntimeRun runs, it is raised there at once). Every
 // call from Qt into the program goes through here.
 void RunGuarded(const std::function<void()>& f);
-// The exception kept by RunGuarded, cleared; null when there is none.
+// The oldest exception kept by RunGuarded and not yet taken; null when there
+// is none.
 std::exception_ptr TakeUnhandledException();

@@ -544,9 +544,13 @@ void Timer::SetProperty(const PropertyRecord& r) {
 }
 
 void Timer::Detach() {
+  Halt();
+  Control::Detach();
+}
+
+void Timer::Halt() {
   detached_ = true;
   timer_->stop();
-  Control::Detach();
 }
 
 void Timer::Tick() {

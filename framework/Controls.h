@@ -204,7 +204,7 @@ private:
 // A timer of its window. Mode 0 off, 1 fires once (then it is 0), 2 repeats;
 // Period in milliseconds. Event: Action "(  )". Ticks come from the event loop;
 // an action never runs inside itself, and a timer stops for good when its
-// window closes.
+// window closes or an unhandled exception is reported.
 class Timer : public Control {
 public:
   Timer();
@@ -219,8 +219,10 @@ public:
   void SetProperty(const PropertyRecord& record) override;
   void Detach() override;
 
-  // The framework's own: one tick, as the event loop delivers it.
+  // The framework's own: one tick, as the event loop delivers it; stopping for
+  // good, whatever the mode.
   void Tick();
+  void Halt();
 
 private:
   void Apply();

@@ -377,6 +377,14 @@ Ref<Window> FrontWindow() {
   return nullptr;
 }
 
+void StopAllTimers() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    for (const Ref<Control>& c : w->Controls()) {
+      if (Ref<Timer> t = Cast<Timer>(c)) t->Halt();
+    }
+  }
+}
+
 Ref<Control> RuntimeWindowControlByName(const Ref<Window>& w, const std::string& name) {
   return w->ControlByName(name);
 }

@@ -56,5 +56,19 @@ struct WindowPeer {
 QMenuBar* InstallMenuCommands(QWidget* window, bool withBar);
 
 // Called after a window closed; while RuntimeRun runs, the event loop ends once
-// no window is left on screen.
+// no window is left on screen and no message box is up.
 void WindowClosed();
+
+// Held while a message box is up or about to open: the event loop does not end
+// for want of windows meanwhile, and when the last hold ends it ends if no
+// window is left.
+class QuitHold {
+public:
+  QuitHold();
+  ~QuitHold();
+  QuitHold(const QuitHold&) = delete;
+  QuitHold& operator=(const QuitHold&) = delete;
+};
+
+// Stops every timer of every window for good.
+void StopAllTimers();

@@ -208,6 +208,20 @@ TEST_F(SplashAndAbout, WithoutABrowserGoThereTellsTheAddress) {
   EXPECT_TRUE(about->IsClosed());
 }
 
+TEST_F(SplashAndAbout, GoThereInALoneAboutWindowShowsTheAddressBeforeTheProgramEnds) {
+  // The box stays up while the event loop passes by a few times.
+  int polls = 0;
+  test::MessageBoxes boxes([&] { return ++polls > 10; });
+  EXPECT_TRUE(test::RunMain([] {
+    WindowSplash()->Close();
+    WindowDiverge()->Close();
+    ChooseMenuItem("AppleAboutMyApplication");
+    test::ClickButton(WindowAbout()->Named<PushButton>("PushButtonGoThere"));
+  }));
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(boxes.Texts()[0].find(Texts::WebAddress()), std::string::npos) << boxes.Texts()[0];
+}
+
 }  // namespace
 
 #include "SplashAboutTest.moc"

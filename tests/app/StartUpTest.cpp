@@ -3,8 +3,6 @@
 // start-up or the event loop is reported while the program still ends normally.
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include "ProgramTest.h"
 #include "WindowAbout.h"
 #include "WindowDiverge.h"
@@ -42,29 +40,11 @@ TEST_F(StartUp, TheParametersTakeTheirDefaultsBeforeTheDivergenceWindowIsMade) {
   EXPECT_EQ(Globals::EffectOnFitness, "B");
 }
 
-// Runs Main with the given step done once the splash is up; a bound ends a run
-// that nothing else ends.
-void RunMain(const std::function<void()>& onceOpen) {
-  QTimer watch;
-  watch.setInterval(0);
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (GetImplicitWindow(WindowSplash::kClassName) == nullptr) return;
-    watch.stop();
-    onceOpen();
-  });
-  QTimer bound;
-  bound.setSingleShot(true);
-  QObject::connect(&bound, &QTimer::timeout, [] { Quit(); });
-  watch.start();
-  bound.start(10000);
-  Main();
-}
-
 TEST_F(StartUp, MainOpensTheProgramAndRunsUntilQuitIsChosen) {
   Ref<class App> before = App();
   test::MessageBoxes boxes;
   bool opened = false;
-  RunMain([&] {
+  EXPECT_TRUE(test::RunMain([&] {
     // Main made and registered a new application object, gave it the bar and
     // bound its handlers before the Open event.
     opened = App() != before && App()->MenuBar() == Ref<MenuBar>(Menu()) && WindowDiverge()->Visible() &&
@@ -72,14 +52,14 @@ TEST_F(StartUp, MainOpensTheProgramAndRunsUntilQuitIsChosen) {
     ChooseMenuItem("SimulationDivergence");
     opened = opened && FrontWindow() == Ref<Window>(WindowDiverge());
     ChooseMenuItem("FileQuit");
-  });
+  }));
   EXPECT_TRUE(opened);
   EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StartUp, AnExceptionThatLeavesTheEventLoopIsReportedAndMainReturns) {
   test::MessageBoxes boxes;
-  RunMain([] { RunGuarded([] { throw OutOfBoundsException(9, 4); }); });
+  test::RunMain([] { RunGuarded([] { throw OutOfBoundsException(9, 4); }); });
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_NE(boxes.Texts()[0].find("Index 9 out of bounds"), std::string::npos) << boxes.Texts()[0];
 }

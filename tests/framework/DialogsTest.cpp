@@ -32,12 +32,16 @@ public:
       {Make<PushButton>(), "Button", kNoIndex,
        PropertyStream().Int32("Left", 10).Int32("Top", 10).Int32("Width", 60).Int32("Height", 24),
        {On<Faulty>("Action", &Faulty::Button_Action, "(  )")}, {}},
+      {Make<Timer>(), "Beat", kNoIndex, PropertyStream().Int32("Mode", 2).Int32("Period", 1),
+       {On<Faulty>("Action", &Faulty::Beat_Action, "(  )")}, {}},
     });
   }
   void Button_Action(const Ref<PushButton>&) {
     Ref<Picture> none;
     none->Width();
   }
+  void Beat_Action(const Ref<Timer>&) { ++beats; }
+  int beats = 0;
 };
 
 using DialogsTest = test::WindowTest;
@@ -54,6 +58,34 @@ TEST_F(DialogsTest, TheReportOfAnUnhandledExceptionTellsWhatWentWrong) {
   UnhandledException(OutOfBoundsException(7, 3));
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_NE(boxes.Texts()[0].find("Index 7 out of bounds"), std::string::npos) << boxes.Texts()[0];
+}
+
+TEST_F(DialogsTest, TheReportStopsEveryTimerAndReportsEachExceptionKept) {
+  Ref<Faulty> w = New<Faulty>();
+  w->Constructor();
+  ASSERT_TRUE(test::ProcessUntil([&] { return w->beats >= 2; }));
+  RunGuarded([] { throw OutOfBoundsException(5, 2); });
+  // The first report stays up while a plain timer ticks twenty times; a second
+  // exception comes while it is up.
+  int clockTicks = 0, beatsAtReport = -1;
+  QTimer clock;
+  QObject::connect(&clock, &QTimer::timeout, [&] { ++clockTicks; });
+  clock.start(1);
+  test::MessageBoxes boxes([&] {
+    if (beatsAtReport < 0) {
+      beatsAtReport = w->beats;
+      RunGuarded([] { throw OutOfBoundsException(6, 2); });
+    }
+    return clockTicks >= 20;
+  });
+  UnhandledException(OutOfBoundsException(7, 3));
+  EXPECT_EQ(w->beats, beatsAtReport);
+  // The one reported first, the one kept before, the one raised meanwhile.
+  const std::vector<std::string> order = {"Index 7 ", "Index 5 ", "Index 6 "};
+  ASSERT_EQ(boxes.Texts().size(), order.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    EXPECT_NE(boxes.Texts()[i].find(order[i]), std::string::npos) << boxes.Texts()[i];
+  }
 }
 
 TEST_F(DialogsTest, AnExceptionInAButtonsActionIsKeptForTheProgram) {

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include <functional>
+
 #include "App.h"
 #include "Application.h"
 #include "Globals.h"
@@ -12,6 +16,7 @@
 #include "Pictures.h"
 #include "Program.h"
 #include "TestSupport.h"
+#include "WindowSplash.h"
 
 namespace test {
 
@@ -32,5 +37,29 @@ protected:
   // Seeds the shared generator, for exact figures.
   static void Seed(double seed) { Globals::myRAlea->setSeed(seed); }
 };
+
+// Runs Main with the given step done once the application has opened; should
+// nothing end the event loop within the bound, it is ended by force and the
+// answer is false.
+inline bool RunMain(const std::function<void()>& onceOpen, int boundMs = 10000) {
+  QTimer watch;
+  watch.setInterval(0);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (GetImplicitWindow(WindowSplash::kClassName) == nullptr) return;
+    watch.stop();
+    onceOpen();
+  });
+  bool forced = false;
+  QTimer bound;
+  bound.setSingleShot(true);
+  QObject::connect(&bound, &QTimer::timeout, [&] {
+    forced = true;
+    Quit();
+  });
+  watch.start();
+  bound.start(boundMs);
+  Main();
+  return !forced;
+}
 
 }  // namespace test
