@@ -501,6 +501,7 @@ void Line::PaintTo(QPainter& p) const {
 
 Timer::Timer() : timer_(new QTimer) {
   DeclareEvent("Action", "(  )");
+  timer_->setTimerType(Qt::PreciseTimer);
   QObject::connect(timer_, &QTimer::timeout, [this] { Tick(); });
 }
 

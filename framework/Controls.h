@@ -202,9 +202,10 @@ private:
 };
 
 // A timer of its window. Mode 0 off, 1 fires once (then it is 0), 2 repeats;
-// Period in milliseconds. Event: Action "(  )". Ticks come from the event loop;
-// an action never runs inside itself, and a timer stops for good when its
-// window closes or an unhandled exception is reported.
+// Period in milliseconds, kept to the millisecond (a precise timer, not one the
+// system may shift by a few per cent). Event: Action "(  )". Ticks come from
+// the event loop; an action never runs inside itself, and a timer stops for
+// good when its window closes or an unhandled exception is reported.
 class Timer : public Control {
 public:
   Timer();
