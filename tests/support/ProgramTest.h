@@ -38,10 +38,9 @@ protected:
   static void Seed(double seed) { Globals::myRAlea->setSeed(seed); }
 };
 
-// Runs Main with the given step done once the application has opened; should
-// nothing end the event loop within the bound, it is ended by force and the
-// answer is false.
-inline bool RunMain(const std::function<void()>& onceOpen, int boundMs = 10000) {
+// Runs Main, bounded as RunBounded, with the given step done once the
+// application has opened.
+inline bool RunMain(const std::function<void()>& onceOpen) {
   QTimer watch;
   watch.setInterval(0);
   QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -49,17 +48,8 @@ inline bool RunMain(const std::function<void()>& onceOpen, int boundMs = 10000) 
     watch.stop();
     onceOpen();
   });
-  bool forced = false;
-  QTimer bound;
-  bound.setSingleShot(true);
-  QObject::connect(&bound, &QTimer::timeout, [&] {
-    forced = true;
-    Quit();
-  });
   watch.start();
-  bound.start(boundMs);
-  Main();
-  return !forced;
+  return RunBounded(Main);
 }
 
 }  // namespace test

@@ -62,7 +62,7 @@ void ProcessPending() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-bool RunEventLoop(int boundMs) {
+bool RunBounded(const std::function<void()>& run, int boundMs) {
   bool forced = false;
   QTimer bound;
   bound.setSingleShot(true);
@@ -71,9 +71,11 @@ bool RunEventLoop(int boundMs) {
     Quit();
   });
   bound.start(boundMs);
-  RuntimeRun();
+  run();
   return !forced;
 }
+
+bool RunEventLoop(int boundMs) { return RunBounded(RuntimeRun, boundMs); }
 
 QImage Grab(const Ref<Window>& w) {
   return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -42,9 +42,11 @@ bool ProcessUntil(const std::function<bool()>& done, int boundMs = 5000);
 // Processes the events that are waiting now, deferred deletions included.
 void ProcessPending();
 
-// Runs the program's event loop (RuntimeRun). Should nothing end it within the
-// bound, it is ended by force and the answer is false. What RuntimeRun raises
-// passes through.
+// Calls run, which runs the program's event loop. Should nothing end the loop
+// within the bound, it is ended by force and the answer is false. What run
+// raises passes through.
+bool RunBounded(const std::function<void()>& run, int boundMs = 10000);
+// The same for RuntimeRun.
 bool RunEventLoop(int boundMs = 10000);
 
 // The window's content area as drawn now.
