@@ -73,7 +73,26 @@ void TopLevelWidget::closeEvent(QCloseEvent* e) {
 
 bool TopLevelWidget::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate && owner_ && !owner_->IsClosed()) BringToFront(owner_);
+  if (e->type() == QEvent::Move && e->spontaneous() && owner_) owner_->peer().WindowSystemMoved(geometry().topLeft());
   return QWidget::event(e);
+}
+
+// WindowPeer
+
+QPoint WindowPeer::ClientPosition() const { return asked.empty() ? top->geometry().topLeft() : asked.back(); }
+
+// setGeometry places the client area wherever the frame turns out to be; move
+// would place the frame, and before the window manager has framed the window
+// Qt takes the client area for the frame.
+void WindowPeer::MoveClientTo(const QPoint& p) {
+  asked.push_back(p);
+  top->setGeometry(QRect(p, top->size()));
+}
+
+void WindowPeer::WindowSystemMoved(const QPoint& p) {
+  const auto found = std::find(asked.begin(), asked.end(), p);
+  if (found == asked.end()) asked.clear();
+  else asked.erase(asked.begin(), found + 1);
 }
 
 void ContentWidget::mousePressEvent(QMouseEvent* e) {
@@ -240,7 +259,7 @@ void Window::PlaceOnScreen() {
   }
   QRect mine = top->geometry();
   mine.moveCenter(area.center());
-  top->setGeometry(QRect(QPoint(std::max(mine.left(), 0), std::max(mine.top(), 0)), mine.size()));
+  peer_->MoveClientTo(QPoint(std::max(mine.left(), 0), std::max(mine.top(), 0)));
 }
 
 void Window::Show() {
@@ -272,22 +291,16 @@ void Window::Refresh(bool) {
   if (peer_->top) peer_->top->update();
 }
 
-// The top-level widget's geometry is its client area, the frame left out; the
-// content area lies in it below the menu bar.
-int32_t Window::Left() const { return peer_->top ? peer_->top->geometry().x() + peer_->content->x() : 0; }
-int32_t Window::Top() const { return peer_->top ? peer_->top->geometry().y() + peer_->content->y() : 0; }
+// The content area lies in the client area below the menu bar.
+int32_t Window::Left() const { return peer_->top ? peer_->ClientPosition().x() + peer_->content->x() : 0; }
+int32_t Window::Top() const { return peer_->top ? peer_->ClientPosition().y() + peer_->content->y() : 0; }
 
 void Window::SetLeft(int32_t left) { MoveContentTo(left, Top()); }
 void Window::SetTop(int32_t top) { MoveContentTo(Left(), top); }
 
-// setGeometry places the client area wherever the frame turns out to be; move
-// would place the frame, and before the window manager has framed the window
-// Qt takes the client area for the frame.
 void Window::MoveContentTo(int32_t left, int32_t top) {
   placed_ = true;
-  if (!peer_->top) return;
-  const QPoint client(left - peer_->content->x(), top - peer_->content->y());
-  peer_->top->setGeometry(QRect(client, peer_->top->size()));
+  if (peer_->top) peer_->MoveClientTo(QPoint(left - peer_->content->x(), top - peer_->content->y()));
 }
 
 int32_t Window::Width() const { return peer_->content ? peer_->content->width() : width_; }

@@ -6,7 +6,8 @@
 // A window's coordinates are those of its content area, below its menu bar.
 // Left and Top are the screen position of that content area: the frame around
 // it belongs to the window manager, so what is set is what is read back, even
-// when set right after Show, before the window manager has framed the window.
+// when set right after Show, before the window manager has framed the window,
+// and until the window is moved by other hands (the user's).
 //
 // The title bar shows the layout's Title exactly; an empty one shows as one
 // space, since the platform puts the program's name in place of an empty

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class Window;
 
 class TopLevelWidget : public QWidget {
@@ -49,6 +51,15 @@ struct WindowPeer {
   QPointer<TopLevelWidget> top;
   QPointer<ContentWidget> content;
   QPointer<QMenuBar> menuBar;
+
+  // Where the client area (the window without its frame) is: the last place
+  // asked for until the window system has confirmed it, then the window
+  // system's word. Places the window system reports late for earlier requests
+  // are passed over; any other is a move of its own (the user's).
+  QPoint ClientPosition() const;
+  void MoveClientTo(const QPoint& p);
+  void WindowSystemMoved(const QPoint& p);
+  std::vector<QPoint> asked;
 };
 
 // Gives a window the application's menu commands with their shortcuts and,
