@@ -16,15 +16,6 @@ namespace {
 
 using Windows = test::ProgramTest;
 
-template <class W>
-std::function<Ref<Window>()> Chosen(const char* item, Ref<W> (*accessor)()) {
-  return [=] {
-    if (std::string(item) == "FileReset") ChooseMenuItem("SimulationDivergence");
-    ChooseMenuItem(item);
-    return Ref<Window>(accessor());
-  };
-}
-
 struct Case {
   const char* name;
   std::function<Ref<Window>()> open;
@@ -36,15 +27,21 @@ struct Case {
 
 const std::vector<Case>& Cases() {
   static const std::vector<Case> cases = {
-      {"Divergence", Chosen("SimulationDivergence", WindowDiverge), true, {608, 436},
-       {"EditFieldFastFwd", "ListBoxSequence", "PushButtonFastFwd", "EditFieldFastFwd"}},
-      {"Tree", Chosen("SimulationTree", WindowTree), true, {662, 540},
+      {"Divergence", [] { ChooseMenuItem("SimulationDivergence"); return Ref<Window>(WindowDiverge()); }, true,
+       {608, 436}, {"EditFieldFastFwd", "ListBoxSequence", "PushButtonFastFwd", "EditFieldFastFwd"}},
+      {"Tree", [] { ChooseMenuItem("SimulationTree"); return Ref<Window>(WindowTree()); }, true, {662, 540},
        {"EditFieldPopLabel(0)", "PushButtonFastFwd", "ListBoxSequence", "EditFieldPopLabel(0)"}},
-      {"Reset", Chosen("FileReset", WindowResetDrift), false, {360, 251},
+      {"Reset",
+       [] {
+         ChooseMenuItem("SimulationDivergence");
+         ChooseMenuItem("FileReset");
+         return Ref<Window>(WindowResetDrift());
+       },
+       false, {360, 251},
        {"EditFieldPopSize", "PopupMenuMutEffects", "PushButtonCancel", "EditFieldSeqLen", "PushButtonOkay",
         "EditFieldPopSize"}},
-      {"About", Chosen("AppleAboutMyApplication", WindowAbout), false, {441, 535},
-       {"PushButtonClose", "PushButtonGoThere", "PushButtonClose"}},
+      {"About", [] { ChooseMenuItem("AppleAboutMyApplication"); return Ref<Window>(WindowAbout()); }, false,
+       {441, 535}, {"PushButtonClose", "PushButtonGoThere", "PushButtonClose"}},
       {"splash", [] { App()->Event_Open(); return Ref<Window>(WindowSplash()); }, false, {327, 371}, {"none"}},
   };
   return cases;
