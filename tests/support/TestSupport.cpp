@@ -105,7 +105,7 @@ void CloseAllWindows() {
 
 void WindowTest::TearDown() {
   ProcessPending();
-  if (std::exception_ptr e = TakeUnhandledException()) {
+  while (std::exception_ptr e = TakeUnhandledException()) {
     try {
       std::rethrow_exception(e);
     } catch (const std::exception& ex) {

@@ -71,7 +71,7 @@ private:
 // Closes every open window.
 void CloseAllWindows();
 
-// A test that works with windows: afterwards, an exception that escaped an
+// A test that works with windows: afterwards, each exception that escaped an
 // event handler fails it.
 class WindowTest : public ::testing::Test {
 protected:
