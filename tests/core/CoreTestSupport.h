@@ -1,35 +1,63 @@
 #pragma once
-// Shared by the core tests: a generator whose state can be read, and a count of
-// the draws taken since a seeding.
+// Shared by the core tests: a generator whose state can be read, a count of the
+// draws taken since a seeding, canvases of a given size and arrays of letters.
+
+#include <string>
 
 #include "Globals.h"
-#include "RAlea.h"
+#include "SpriteCanvases.h"
+#include "cArray.h"
 
 namespace coretest {
 
 class ProbeRAlea : public RAlea {
 public:
   double state() const { return myR; }
+  double Fmod(double a, double b) { return fmod(a, b); }
 };
+
+inline Ref<ProbeRAlea> Seeded(double seed) {
+  Ref<ProbeRAlea> r = New<ProbeRAlea>();
+  r->Constructor(seed);
+  return r;
+}
 
 // Starts the parameters and replaces the shared generator by one seeded with seed.
 inline Ref<ProbeRAlea> StartSeeded(double seed) {
   Globals::StartUp();
-  Ref<ProbeRAlea> r = New<ProbeRAlea>();
-  r->Constructor(seed);
-  Globals::myRAlea = r;
-  return r;
+  Globals::myRAlea = Seeded(seed);
+  return Cast<ProbeRAlea>(Globals::myRAlea);
 }
 
 // How many draws a generator seeded with seed takes to reach state.
 inline int DrawsTaken(double seed, double state) {
-  Ref<ProbeRAlea> fresh = New<ProbeRAlea>();
-  fresh->Constructor(seed);
-  for (int n = 0; n < 100000; ++n) {
+  Ref<ProbeRAlea> fresh = Seeded(seed);
+  for (int n = 0; n < 100000; ++n, fresh->random()) {
     if (fresh->state() == state) return n;
-    fresh->random();
   }
   return -1;
+}
+
+inline Ref<aniCan> CanvasOf(int w, int h) {
+  Ref<aniCan> can = New<aniCan>();
+  can->SetWidth(w);
+  can->SetHeight(h);
+  return can;
+}
+
+// One letter per element from index first on; the elements below stay empty.
+inline Ref<cArray> Letters(const std::string& letters, int first = 0) {
+  Ref<cArray> a = New<cArray>();
+  a->Constructor(first + static_cast<int>(letters.size()) - 1);
+  for (size_t i = 0; i < letters.size(); ++i) a->set(first + static_cast<int>(i), letters.substr(i, 1));
+  return a;
+}
+
+// The elements from index first on, "_" for an empty one.
+inline std::string Text(const Ref<cArray>& a, int first = 0) {
+  std::string s;
+  for (int i = first; i <= a->ubound(); ++i) s += a->get(i).IsNil() ? "_" : a->get(i).StringValue();
+  return s;
 }
 
 }  // namespace coretest

@@ -1,59 +1,47 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "cArray.h"
+#include "CoreTestSupport.h"
 
 namespace {
 
-Ref<cArray> Letters(const std::string& letters) {
-  Ref<cArray> a = New<cArray>();
-  a->Constructor();
-  for (char c : letters) a->append(std::string(1, c));
-  return a;
-}
+using coretest::Letters;
+using coretest::Text;
 
-std::string Joined(const Ref<cArray>& a) {
-  std::string s;
-  for (int32_t i = 0; i <= a->ubound(); ++i) {
-    const Variant v = a->get(i);
-    s += v.type() == Variant::Type::Nothing ? "_" : v.StringValue();
-  }
-  return s;
-}
-
-TEST(cArray, NewArrayIsEmptyAndAppendStartsAtZero) {
+TEST(cArray, StartsEmptyAndConstructorGivesEmptyElementsZeroToN) {
   Ref<cArray> a = New<cArray>();
   EXPECT_EQ(a->ubound(), -1);
   a->Constructor();
   EXPECT_EQ(a->ubound(), -1);
   a->append("A");
-  EXPECT_EQ(a->ubound(), 0);
-  EXPECT_EQ(a->get(0).StringValue(), "A");
+  EXPECT_EQ(Text(a), "A");
+  Ref<cArray> b = New<cArray>();
+  b->Constructor(100);
+  b->set(100, "G");
+  EXPECT_EQ(Text(b), std::string(100, '_') + "G");
 }
 
-TEST(cArray, ConstructorGivesEmptyElementsZeroToN) {
-  Ref<cArray> a = New<cArray>();
-  a->Constructor(100);
-  EXPECT_EQ(a->ubound(), 100);
-  for (int32_t i = 1; i <= 100; ++i) a->set(i, "G");
-  EXPECT_EQ(a->get(0).type(), Variant::Type::Nothing);
-  EXPECT_EQ(a->get(100).StringValue(), "G");
+TEST(cArray, EditsMoveTheLaterElements) {
+  const std::tuple<const char*, void (*)(cArray&), const char*> cases[] = {
+      {"abd", [](cArray& a) { a.insert(2, "c"); }, "abcd"},
+      {"abc", [](cArray& a) { a.insert(3, "d"); }, "abcd"},  // one past the end
+      {"abc", [](cArray& a) { a.append("d"); }, "abcd"},
+      {"abc", [](cArray& a) { a.remove(0); }, "bc"},
+      {"abc", [](cArray& a) { a.swap(0, 2); }, "cba"},
+      {"abc", [](cArray& a) { a.swap(1, 1); }, "abc"},
+      {"abcde", [](cArray& a) { a.reverse(); }, "edcba"},
+      {"abcd", [](cArray& a) { a.reverse(); }, "dcba"},
+      {"a", [](cArray& a) { a.reverse(); }, "a"},
+      {"", [](cArray& a) { a.reverse(); }, ""},
+      {"cab", [](cArray& a) { a.sort(), a.display(); }, "cab"},
+  };
+  for (const auto& [before, edit, after] : cases) {
+    Ref<cArray> a = Letters(before);
+    edit(*a);
+    EXPECT_EQ(Text(a), after) << "from " << before;
+  }
 }
 
-TEST(cArray, InsertAndRemoveShiftTheLaterElements) {
-  Ref<cArray> a = Letters("abd");
-  a->insert(2, "c");
-  EXPECT_EQ(Joined(a), "abcd");
-  a->insert(4, "e");  // one past the end is an append
-  EXPECT_EQ(Joined(a), "abcde");
-  a->remove(0);
-  EXPECT_EQ(Joined(a), "bcde");
-  EXPECT_EQ(a->ubound(), 3);
-}
-
-TEST(cArray, BadIndicesRaiseOutOfBounds) {
+TEST(cArray, BadIndicesAndNilTargetsRaiseAndChangeNothing) {
   Ref<cArray> a = Letters("abc");
   EXPECT_THROW(a->get(3), OutOfBoundsException);
   EXPECT_THROW(a->get(-1), OutOfBoundsException);
@@ -61,88 +49,32 @@ TEST(cArray, BadIndicesRaiseOutOfBounds) {
   EXPECT_THROW(a->remove(5), OutOfBoundsException);
   EXPECT_THROW(a->insert(5, "x"), OutOfBoundsException);
   EXPECT_THROW(a->swap(0, 9), OutOfBoundsException);
-  EXPECT_EQ(Joined(a), "abc");  // the failed swap read before it wrote
-}
-
-TEST(cArray, SwapExchangesTwoElements) {
-  Ref<cArray> a = Letters("abc");
-  a->swap(0, 2);
-  EXPECT_EQ(Joined(a), "cba");
-  a->swap(1, 1);
-  EXPECT_EQ(Joined(a), "cba");
-}
-
-TEST(cArray, ReverseOfOddEvenSingleAndEmpty) {
-  Ref<cArray> odd = Letters("abcde");
-  odd->reverse();
-  EXPECT_EQ(Joined(odd), "edcba");
-  Ref<cArray> even = Letters("abcd");
-  even->reverse();
-  EXPECT_EQ(Joined(even), "dcba");
-  Ref<cArray> six = Letters("abcdef");
-  six->reverse();
-  EXPECT_EQ(Joined(six), "fedcba");
-  Ref<cArray> single = Letters("a");
-  single->reverse();
-  EXPECT_EQ(Joined(single), "a");
-  Ref<cArray> empty = Letters("");
-  EXPECT_NO_THROW(empty->reverse());
-  EXPECT_EQ(empty->ubound(), -1);
-}
-
-TEST(cArray, CopyToALargerOrSmallerTargetKeepsTheTargetSize) {
-  Ref<cArray> big = Letters("abcdef");    // upper bound 5
-  Ref<cArray> small = Letters("wxyz");    // upper bound 3
-  big->copyTo(small);
-  EXPECT_EQ(small->ubound(), 3);
-  EXPECT_EQ(Joined(small), "abcd");
-
-  Ref<cArray> source = Letters("abcd");
-  Ref<cArray> target = Letters("uvwxyz");
-  source->copyTo(target);
-  EXPECT_EQ(target->ubound(), 5);
-  EXPECT_EQ(Joined(target), "abcdyz");
-}
-
-TEST(cArray, CopyToOrFromAnEmptyArrayCopiesNothing) {
-  Ref<cArray> empty = Letters("");
-  Ref<cArray> target = Letters("xyz");
-  empty->copyTo(target);
-  EXPECT_EQ(Joined(target), "xyz");
-  target->copyTo(empty);
-  EXPECT_EQ(empty->ubound(), -1);
-}
-
-TEST(cArray, CopyToNilRaisesNilObject) {
-  Ref<cArray> a = Letters("abc");
   EXPECT_THROW(a->copyTo(nullptr), NilObjectException);
+  EXPECT_EQ(Text(a), "abc");
 }
 
-TEST(cArray, CloneIsIndependentForTextsAndSharesObjects) {
-  Ref<cArray> source = New<cArray>();
-  source->Constructor(100);
-  const std::string letters = "ATGC";
-  for (int32_t i = 1; i <= 100; ++i) source->set(i, letters.substr(i % 4, 1));
+TEST(cArray, CopyToFillsOnlyWhatBothHoldAndNeverResizesTheTarget) {
+  const char* const cases[][3] = {
+      {"abcdef", "wxyz", "abcd"}, {"abcd", "uvwxyz", "abcdyz"}, {"", "xyz", "xyz"}, {"xyz", "", ""}};
+  for (const auto& [source, target, after] : cases) {
+    Ref<cArray> t = Letters(target);
+    Letters(source)->copyTo(t);
+    EXPECT_EQ(Text(t), after) << source << " into " << target;
+  }
+}
+
+TEST(cArray, AClonesTextsAreItsOwnAndItsObjectsShared) {
+  const std::string letters = std::string(25, 'A') + std::string(25, 'T') + std::string(50, 'G');
+  Ref<cArray> source = Letters(letters, 1);
   Ref<cArray> copy = source->clone();
-  ASSERT_EQ(copy->ubound(), 100);
-  EXPECT_EQ(copy->get(0).type(), Variant::Type::Nothing);
-  for (int32_t i = 1; i <= 100; ++i) ASSERT_EQ(copy->get(i), source->get(i));
+  EXPECT_EQ(Text(copy), "_" + letters);
   copy->set(7, "X");
-  EXPECT_EQ(source->get(7).StringValue(), letters.substr(7 % 4, 1));
-
-  Ref<cArray> inner = Letters("q");
-  Ref<cArray> holder = New<cArray>();
-  holder->Constructor(1);
-  holder->set(1, inner);
-  Ref<cArray> holderCopy = holder->clone();
-  EXPECT_EQ(holderCopy->get(1).ObjectValue(), Ref<Object>(inner));
-}
-
-TEST(cArray, SortAndDisplayChangeNothing) {
-  Ref<cArray> a = Letters("cab");
-  a->sort();
-  a->display();
-  EXPECT_EQ(Joined(a), "cab");
+  source->set(8, "Y");
+  EXPECT_EQ(Text(source, 7), "AY" + letters.substr(8));
+  EXPECT_EQ(Text(copy, 7), "XA" + letters.substr(8));
+  Ref<cArray> holder = Letters("_");
+  holder->set(0, source);
+  EXPECT_EQ(holder->clone()->get(0).ObjectValue(), Ref<Object>(source));
 }
 
 }  // namespace

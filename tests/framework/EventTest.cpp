@@ -1,7 +1,6 @@
 // Real mouse input reaching a window, and control events bound by name.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <QTableWidget>
 
 #include "Layout.h"
 #include "TestSupport.h"
@@ -13,8 +12,18 @@ PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height) {
   return PropertyStream().Int32("Left", left).Int32("Top", top).Int32("Width", width).Int32("Height", height);
 }
 
+class ArrayButton : public PushButton {
+public:
+  using PushButton::Constructor;
+  void Constructor(int32_t index) {
+    PushButton::Constructor();
+    SetIndex(index);
+  }
+};
+
 using Point = std::pair<int32_t, int32_t>;
 
+// A control of each kind; the window records the mouse events and actions that reach it.
 class Pad : public Window {
 public:
   std::string ClassName() const override { return "Pad.Pad"; }
@@ -23,14 +32,11 @@ public:
     CreateControlsFromTable(RefTo<Window>(this), {
       {Make<Canvas>(), "Can", kNoIndex, Box(10, 10, 80, 60), {}, {}},
       {Make<StaticText>(), "Label", kNoIndex, Box(100, 10, 80, 20).Text("Text", "Label"), {}, {}},
-      {Make<PushButton>(), "Button", kNoIndex, Box(100, 40, 80, 24).Text("Caption", "Go"),
-       {On<Pad>("Action", &Pad::Button_Action, "(  )")}, {}},
+      {MakeElement<ArrayButton>(0), "Keys", 0, Box(100, 40, 80, 24), {On<Pad>("Action", &Pad::Keys_Action, "(  )")}, {}},
+      {MakeElement<ArrayButton>(1), "Keys", 1, Box(190, 40, 80, 24), {On<Pad>("Action", &Pad::Keys_Action, "(  )")}, {}},
+      {Make<PushButton>(), "Quiet", kNoIndex, Box(190, 10, 80, 24), {}, {}},
       {Make<EditField>(), "Field", kNoIndex, Box(10, 100, 100, 22), {}, {}},
-      {Make<Listbox>(), "List", kNoIndex, Box(120, 100, 100, 100), {},
-       [](const Ref<Control>& c) {
-         Cast<Listbox>(c)->AddRow("one");
-         Cast<Listbox>(c)->AddRow("two");
-       }},
+      {Make<Listbox>(), "List", kNoIndex, Box(120, 100, 100, 100), {}, {}},
       {Make<PopupMenu>(), "Popup", kNoIndex, Box(10, 150, 100, 22).Text("InitialValue", "A" + Chr(13) + "B"), {}, {}},
     });
   }
@@ -40,28 +46,44 @@ public:
   }
   void Event_MouseDrag(int32_t x, int32_t y) override { drags.push_back({x, y}); }
   void Event_MouseUp(int32_t x, int32_t y) override { ups.push_back({x, y}); }
-  void Button_Action(const Ref<PushButton>&) { ++actions; }
+  void Keys_Action(const Ref<ArrayButton>& me) { pressed.push_back(me); }
+  void Can_Paint(const Ref<Canvas>&, const Ref<Graphics>&) {}
+  void Count_Changed(const Ref<PushButton>&, int32_t) {}
 
   bool claim = false;
   std::vector<Point> downs, drags, ups;
-  int actions = 0;
+  std::vector<Ref<ArrayButton>> pressed;
 };
 
-using MouseTest = test::WindowTest;
+class PadTest : public test::WindowTest {
+protected:
+  void SetUp() override {
+    w = New<Pad>();
+    w->Constructor();
+  }
+  Ref<Pad> w;
+};
 
-TEST_F(MouseTest, PressesOverPassiveControlsReachMouseDownInWindowCoordinates) {
-  Ref<Pad> w = New<Pad>();
-  w->Constructor();
+TEST_F(PadTest, OnlyPressesOverPassiveControlsReachMouseDownInWindowCoordinates) {
+  w->claim = true;
   test::Click(w, 30, 40);    // canvas
   test::Click(w, 120, 15);   // label
   test::Click(w, 260, 220);  // no control
+  test::Click(w, 140, 52);   // a button takes its own click
+  test::Click(w, 170, 190);  // so does a list, below its rows
+  test::Click(w, 50, 110);   // and an edit field, which takes the focus
+  EXPECT_TRUE(ControlNamed<EditField>(w, "Field")->widget()->hasFocus());
+  ControlNamed<ArrayButton>(w, "Keys", 0)->SetEnabled(false);
+  test::Click(w, 140, 52);  // a disabled button too, doing nothing
+  test::Click(w, 50, 160);  // a pop-up menu opens its list
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  QApplication::activePopupWidget()->close();
   EXPECT_EQ(w->downs, (std::vector<Point>{{30, 40}, {120, 15}, {260, 220}}));
+  EXPECT_EQ(w->ups.size(), 3u);
+  EXPECT_EQ(w->pressed.size(), 1u);
 }
 
-TEST_F(MouseTest, DragAndUpFollowOnlyAClaimedPress) {
-  Ref<Pad> w = New<Pad>();
-  w->Constructor();
-  w->claim = false;
+TEST_F(PadTest, DragAndUpFollowOnlyAClaimedPress) {
   test::Press(w, 30, 40);
   test::Move(w, 35, 45);
   test::Release(w, 35, 45);
@@ -74,155 +96,53 @@ TEST_F(MouseTest, DragAndUpFollowOnlyAClaimedPress) {
   test::Move(w, 40, 50);
   test::Move(w, 250, 5);  // beyond the canvas, still the window's
   test::Release(w, 250, 5);
+  test::Move(w, 60, 60);  // no button down: no drag
   EXPECT_EQ(w->downs.size(), 2u);
   EXPECT_EQ(w->drags, (std::vector<Point>{{40, 50}, {250, 5}}));
   EXPECT_EQ(w->ups, (std::vector<Point>{{250, 5}}));
-
-  // Moving with no button down afterwards is no drag.
-  test::Move(w, 60, 60);
-  EXPECT_EQ(w->drags.size(), 2u);
 }
 
-TEST_F(MouseTest, ActiveControlsKeepTheirOwnClicks) {
-  Ref<Pad> w = New<Pad>();
-  w->Constructor();
-  w->claim = true;
-  test::ClickButton(ControlNamed<PushButton>(w, "Button"));
-  EXPECT_EQ(w->actions, 1);
-
-  test::Click(w, 50, 110);  // edit field
-  EXPECT_TRUE(ControlNamed<EditField>(w, "Field")->widget()->hasFocus());
-  test::TypeInto(ControlNamed<EditField>(w, "Field"), "abc");
-  EXPECT_EQ(ControlNamed<EditField>(w, "Field")->Text(), "abc");
-
-  auto* table = static_cast<QTableWidget*>(ControlNamed<Listbox>(w, "List")->widget());
-  const QPoint row = table->viewport()->mapTo(w->content(), table->visualItemRect(table->item(1, 0)).center());
-  test::Click(w, row.x(), row.y());
-  EXPECT_EQ(table->currentRow(), 1);
-  test::Click(w, 170, 190);  // the list's empty space below its rows
-
-  // A disabled button keeps its clicks too: they do nothing.
-  ControlNamed<PushButton>(w, "Button")->SetEnabled(false);
-  test::ClickButton(ControlNamed<PushButton>(w, "Button"));
-
-  test::Click(w, 50, 160);  // pop-up menu: it opens its list
-  QWidget* popup = QApplication::activePopupWidget();
-  EXPECT_NE(popup, nullptr);
-  if (popup) popup->close();
-  test::ProcessPending();
-
-  EXPECT_TRUE(w->downs.empty());
-  EXPECT_TRUE(w->ups.empty());
-  EXPECT_EQ(w->actions, 1);
-}
-
-// Events bound by name.
-class ArrayButton : public PushButton {
-public:
-  using PushButton::Constructor;
-  void Constructor(int32_t index) {
-    PushButton::Constructor();
-    SetIndex(index);
-  }
-};
-
-class Relay : public Window {
-public:
-  std::string ClassName() const override { return "Relay.Relay"; }
-  void CreateControls() override {
-    CreateControlsFromTable(RefTo<Window>(this), {
-      {MakeElement<ArrayButton>(0), "Keys", 0, Box(10, 10, 40, 24), {On<Relay>("Action", &Relay::Keys_Action, "(  )")}, {}},
-      {MakeElement<ArrayButton>(1), "Keys", 1, Box(60, 10, 40, 24), {On<Relay>("Action", &Relay::Keys_Action, "(  )")}, {}},
-      {Make<PushButton>(), "Quiet", kNoIndex, Box(10, 50, 40, 24), {}, {}},
-      {Make<Canvas>(), "Can", kNoIndex, Box(60, 50, 40, 40), {}, {}},
-    });
-  }
-  void Keys_Action(const Ref<ArrayButton>& me) { pressed.push_back(me); }
-  void Can_Paint(const Ref<Canvas>&, const Ref<Graphics>&) {}
-  void Count_Changed(const Ref<PushButton>&, int32_t) {}
-  std::vector<Ref<ArrayButton>> pressed;
-};
-
-class BadTable : public Window {
-public:
-  std::string ClassName() const override { return "BadTable.BadTable"; }
-  void CreateControls() override {
-    CreateControlsFromTable(RefTo<Window>(this), {
-      {Make<Canvas>(), "Can", kNoIndex, Box(0, 0, 10, 10), {On<BadTable>("Paint", &BadTable::Can_Paint, "( Picture )")}, {}},
-    });
-  }
-  void Can_Paint(const Ref<Canvas>&, const Ref<Graphics>&) {}
-};
-
-using BoundEventTest = test::WindowTest;
-
-TEST_F(BoundEventTest, EventsRunAtOnceWithTheRaisingControlAsMe) {
-  Ref<Relay> w = New<Relay>();
-  w->Constructor();
+TEST_F(PadTest, EventsRunAtOnceWithTheRaisingElementAsMeAndAnUnboundEventDoesNothing) {
   Ref<ArrayButton> first = ControlNamed<ArrayButton>(w, "Keys", 0);
   Ref<ArrayButton> second = ControlNamed<ArrayButton>(w, "Keys", 1);
   test::ClickButton(second);
-  ASSERT_EQ(w->pressed.size(), 1u);
-  EXPECT_EQ(w->pressed[0], second);
   first->Event_Action();
-  ASSERT_EQ(w->pressed.size(), 2u);
-  EXPECT_EQ(w->pressed[1], first);
-}
+  EXPECT_EQ(w->pressed, (std::vector<Ref<ArrayButton>>{second, first}));
 
-TEST_F(BoundEventTest, AnUnboundEventDoesNothing) {
-  Ref<Relay> w = New<Relay>();
-  w->Constructor();
   Ref<PushButton> quiet = ControlNamed<PushButton>(w, "Quiet");
   EXPECT_FALSE(quiet->HasHandler("Action"));
   EXPECT_TRUE(quiet->RaiseEvent("Action").IsNil());
   test::ClickButton(quiet);
-  EXPECT_TRUE(w->pressed.empty());
+  EXPECT_EQ(w->pressed.size(), 2u);
   EXPECT_THROW(quiet->RaiseEvent("Paint"), TypeMismatchException);
 }
 
-TEST_F(BoundEventTest, ADelegateOfAnotherSignatureIsRefused) {
-  Ref<Relay> w = New<Relay>();
-  w->Constructor();
+TEST_F(PadTest, ADelegateOfAnotherSignatureIsRefusedAndNamed) {
+  using testing::HasSubstr;
   Ref<PushButton> quiet = ControlNamed<PushButton>(w, "Quiet");
-  try {
-    InstallInstanceEventHandler(quiet, "Action", RuntimeCreateDelegate(w, &Relay::Count_Changed, "( Int32 )"));
-    FAIL() << "bound a \"( Int32 )\" handler to an \"(  )\" event";
-  } catch (const TypeMismatchException& e) {
-    const std::string message = e.what();
-    EXPECT_NE(message.find("\"Action\""), std::string::npos) << message;
-    EXPECT_NE(message.find("\"Quiet\""), std::string::npos) << message;
-    EXPECT_NE(message.find("\"(  )\""), std::string::npos) << message;
-    EXPECT_NE(message.find("\"( Int32 )\""), std::string::npos) << message;
+  Ref<Canvas> can = ControlNamed<Canvas>(w, "Can");
+  EXPECT_THAT([&] { InstallInstanceEventHandler(quiet, "Action", RuntimeCreateDelegate(w, &Pad::Count_Changed, "( Int32 )")); },
+              testing::ThrowsMessage<TypeMismatchException>(testing::AllOf(
+                  HasSubstr("\"Action\""), HasSubstr("\"Quiet\""), HasSubstr("\"(  )\""), HasSubstr("\"( Int32 )\""))));
+  const std::tuple<Ref<Control>, const char*, Delegate> refused[] = {
+      {quiet, "Action", RuntimeCreateDelegate(w, &Pad::Count_Changed, "( Double )")},  // same count, other text
+      {can, "Paint", RuntimeCreateDelegate(w, &Pad::Can_Paint, "( Picture )")},
+      {quiet, "Pressed", RuntimeCreateDelegate(w, &Pad::Keys_Action, "(  )")}};
+  for (const auto& [control, event, handler] : refused) {
+    EXPECT_THROW(InstallInstanceEventHandler(control, event, handler), TypeMismatchException) << event;
   }
-  // The same count of parameters under another text is another signature.
-  EXPECT_THROW(InstallInstanceEventHandler(quiet, "Action", RuntimeCreateDelegate(w, &Relay::Count_Changed, "( Double )")),
-               TypeMismatchException);
-  EXPECT_THROW(InstallInstanceEventHandler(ControlNamed<Canvas>(w, "Can"), "Paint",
-                                           RuntimeCreateDelegate(w, &Relay::Can_Paint, "( Picture )")),
-               TypeMismatchException);
-  EXPECT_THROW(InstallInstanceEventHandler(quiet, "Pressed", RuntimeCreateDelegate(w, &Relay::Keys_Action, "(  )")),
-               TypeMismatchException);
   // A handler whose parameters the signature text does not count is refused when made.
-  EXPECT_THROW(RuntimeCreateDelegate(w, &Relay::Count_Changed, "(  )"), TypeMismatchException);
-  // A refused binding leaves the event as it was.
-  EXPECT_FALSE(quiet->HasHandler("Action"));
-  InstallInstanceEventHandler(ControlNamed<Canvas>(w, "Can"), "Paint", RuntimeCreateDelegate(w, &Relay::Can_Paint, "( Graphics )"));
-  EXPECT_TRUE(ControlNamed<Canvas>(w, "Can")->HasHandler("Paint"));
-
-  Ref<BadTable> bad = New<BadTable>();
-  EXPECT_THROW(bad->Constructor(), TypeMismatchException);
+  EXPECT_THROW(RuntimeCreateDelegate(w, &Pad::Count_Changed, "(  )"), TypeMismatchException);
+  EXPECT_FALSE(quiet->HasHandler("Action"));  // a refused binding leaves the event as it was
+  InstallInstanceEventHandler(can, "Paint", RuntimeCreateDelegate(w, &Pad::Can_Paint, "( Graphics )"));
+  EXPECT_TRUE(can->HasHandler("Paint"));
 }
 
-TEST_F(BoundEventTest, AHandlerOfAWindowThatIsGoneDoesNothing) {
-  Ref<ArrayButton> kept;
-  std::weak_ptr<Object> gone;
-  {
-    Ref<Relay> w = New<Relay>();
-    w->Constructor();
-    kept = ControlNamed<ArrayButton>(w, "Keys", 0);
-    gone = w.shared();
-    w->Close();
-  }
+TEST_F(PadTest, AHandlerOfAWindowThatIsGoneDoesNothing) {
+  Ref<ArrayButton> kept = ControlNamed<ArrayButton>(w, "Keys", 0);
+  std::weak_ptr<Object> gone = w.shared();
+  w->Close();
+  w = nullptr;
   test::ProcessPending();
   ASSERT_TRUE(gone.expired());
   EXPECT_EQ(kept->Window(), nullptr);

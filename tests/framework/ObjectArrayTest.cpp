@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Array.h"
 #include "Object.h"
 
@@ -8,61 +10,39 @@ namespace {
 struct Base : Object {
   virtual int kind() const { return 1; }
 };
-struct Derived : Base {
-  int kind() const override { return 2; }
-};
+struct Derived : Base {};
 
-TEST(Ref, NilAccessRaisesInsteadOfCrashing) {
+TEST(Ref, NilAccessRaisesAFrameworkExceptionAndCastAnswersNilForAnotherClass) {
   Ref<Base> nil;
-  EXPECT_TRUE(nil == nullptr);
   EXPECT_THROW(nil->kind(), NilObjectException);
-  EXPECT_THROW(*nil, NilObjectException);
-  try {
-    nil->kind();
-  } catch (const FrameworkException& e) {
-    SUCCEED() << e.what();
-  }
-}
-
-TEST(Ref, TypeTestingCast) {
+  EXPECT_THROW(*nil, FrameworkException);  // what the program's entry reports
+  EXPECT_THROW(RefTo<Base>(nullptr), NilObjectException);
   Ref<Base> d = New<Derived>();
-  EXPECT_EQ(d->kind(), 2);
-  EXPECT_NE(Cast<Derived>(d), nullptr);
-  Ref<Base> b = New<Base>();
-  EXPECT_EQ(Cast<Derived>(b), nullptr);
-  EXPECT_EQ(Cast<Derived>(Ref<Base>()), nullptr);
-  Derived* raw = static_cast<Derived*>(d.get());
-  EXPECT_EQ(RefTo(raw), d);
+  EXPECT_EQ(Cast<Derived>(d), d);
+  EXPECT_EQ(Cast<Derived>(New<Base>()), nullptr);
+  EXPECT_EQ(Cast<Derived>(nil), nullptr);
+  EXPECT_EQ(RefTo(static_cast<Derived*>(d.get())), d);
 }
 
-TEST(Array, StartsEmptyAndChecksEveryIndex) {
+std::vector<int> Items(const Array<int>& a) {
+  std::vector<int> v;
+  for (int i = 0; i <= a.UBound(); ++i) v.push_back(a(i));
+  return v;
+}
+
+TEST(Array, RedimKeepsWhatItHeldAndACopyIsUntouchedByWritesOnEitherSide) {
   Array<int> a;
-  EXPECT_EQ(a.UBound(), -1);
-  EXPECT_THROW(a(0), OutOfBoundsException);
   a.Redim(2);
-  EXPECT_EQ(a.UBound(), 2);
   a(2) = 5;
-  EXPECT_THROW(a(3), OutOfBoundsException);
-  EXPECT_THROW(a(-1), OutOfBoundsException);
-  a.Redim(4);  // keeps what it held
-  EXPECT_EQ(a(2), 5);
-  EXPECT_EQ(a(4), 0);
+  Array<int> b = a;
+  a(1) = 8;
+  b(0) = 7;
+  a.Redim(4);
+  EXPECT_EQ(Items(a), (std::vector<int>{0, 8, 5, 0, 0}));
+  EXPECT_EQ(Items(b), (std::vector<int>{7, 0, 5}));
   a.Redim(-1);
-  EXPECT_EQ(a.UBound(), -1);
-}
-
-TEST(Array, InsertAppendRemove) {
-  Array<int> a;
-  a.Append(1);
-  a.Append(3);
-  a.Insert(1, 2);
-  a.Insert(3, 4);
-  EXPECT_THROW(a.Insert(9, 9), OutOfBoundsException);
-  EXPECT_EQ(a.UBound(), 3);
-  for (int i = 0; i <= 3; ++i) EXPECT_EQ(a(i), i + 1);
-  a.Remove(0);
-  EXPECT_EQ(a(0), 2);
-  EXPECT_THROW(a.Remove(3), OutOfBoundsException);
+  EXPECT_THROW(a(0), OutOfBoundsException);
+  EXPECT_THROW(b(3), OutOfBoundsException);
 }
 
 }  // namespace
