@@ -4,8 +4,6 @@
 
 #include "Globals.h"
 
-namespace {
-
 TEST(Globals, StartUpGivesEveryDefaultAndReleaseDropsTheGenerator) {
   Globals::StartUp();
   ASSERT_NE(Globals::myRAlea, nullptr);
@@ -18,10 +16,7 @@ TEST(Globals, StartUpGivesEveryDefaultAndReleaseDropsTheGenerator) {
   EXPECT_EQ(Globals::MutRatePerNuc, 0.0005);
   EXPECT_EQ(Globals::MutRatePerSeq, 0.04878246975766576);
   EXPECT_EQ(Globals::EffectOnFitness, "B");
-
   Globals::Release();
   EXPECT_EQ(Globals::myRAlea, nullptr);
   EXPECT_EQ(Globals::EffectOnFitness, "");
 }
-
-}  // namespace

@@ -3,9 +3,8 @@
 #include "CoreTestSupport.h"
 #include "aniTron.h"
 
-namespace {
-
-Ref<aniTron> Sprite(double xLoc, double yLoc, double direction) {
+// A 12 x 12 sprite at 10, 20 with the given place in doubles and heading.
+static Ref<aniTron> Sprite(double xLoc, double yLoc, double direction) {
   Ref<aniTron> t = New<aniTron>();
   t->X = 10, t->Y = 20, t->width = 12, t->height = 12;
   t->xLoc = xLoc, t->yLoc = yLoc, t->direction = direction;
@@ -21,7 +20,7 @@ TEST(aniTron, WithinIsStrictOnAllFourSides) {
 
 TEST(aniTron, BounceReflectsOffEachWallWithTheProgramsConstants) {
   const double cases[][4] = {
-      // xLoc, yLoc, direction before, direction after
+      // xLoc, yLoc, direction before, direction after, on a canvas 256 x 192
       {-1.0, 50.0, 3.0, 0.1415926500000002},    // left wall
       {50.0, -1.0, 5.0, 1.2831853000000004},    // top wall, then wrapped
       {250.0, 50.0, 0.5, 2.64159265},           // right wall
@@ -45,19 +44,13 @@ TEST(aniTron, MoveTurnsThenGlidesExceptWhileAClickIsHandled) {
   can->processingClick = true;
   t->move(can);
   t->prepare(can);  // a plain sprite's hook does nothing at all
-  EXPECT_EQ(t->xLoc, -1.0);
-  EXPECT_EQ(t->direction, 3.0);
-  EXPECT_EQ(t->X, 10);
+  EXPECT_EQ(std::tuple(t->xLoc, t->direction, t->X), std::tuple(-1.0, 3.0, 10));
   can->processingClick = false;
   t->move(can);
-  EXPECT_EQ(t->direction, 0.1415926500000002);
-  EXPECT_EQ(t->X, 2);  // it turned away from the wall before it moved
+  EXPECT_EQ(std::pair(t->direction, t->X), std::pair(0.1415926500000002, 2));  // turned before it moved
   t->xLoc = 10.0, t->yLoc = 20.0, t->direction = 0.5;
   t->move(can);
   EXPECT_NEAR(t->xLoc, 12.6327, 1e-4);
   EXPECT_NEAR(t->yLoc, 21.4383, 1e-4);
-  EXPECT_EQ(t->X, 13);
-  EXPECT_EQ(t->Y, 21);
+  EXPECT_EQ(std::pair(t->X, t->Y), std::pair(13, 21));
 }
-
-}  // namespace

@@ -5,14 +5,12 @@
 #include "CoreTestSupport.h"
 #include "virionTron.h"
 
-namespace {
-
 using namespace coretest;
 
-int DrawsSince(double seed) { return DrawsTaken(seed, Cast<ProbeRAlea>(Globals::myRAlea)->state()); }
+static int DrawsSince(double seed) { return DrawsTaken(seed, Cast<ProbeRAlea>(Globals::myRAlea)->state()); }
 
 // A virion's place, size, fitness and colour, every number in full.
-std::string Describe(const Ref<virionTron>& v) {
+static std::string Describe(const Ref<virionTron>& v) {
   std::ostringstream s;
   s.precision(17);
   s << v->xLoc << "," << v->yLoc << " at " << v->X << "," << v->Y << ", " << v->width << "x" << v->height
@@ -21,7 +19,7 @@ std::string Describe(const Ref<virionTron>& v) {
 }
 
 // A virion founded on a 256 x 192 canvas with the generator seeded with 12345.
-Ref<virionTron> Founder(int32_t sequenceLength = 100) {
+static Ref<virionTron> Founder(int32_t sequenceLength = 100) {
   StartSeeded(12345);
   Globals::SequenceLength = sequenceLength;
   Ref<virionTron> v = New<virionTron>();
@@ -37,9 +35,8 @@ TEST(virionTron, PrepareDrawsXThenYThenOneLetterPerPositionAndPlacesKeepClearOfT
   EXPECT_EQ(letters.size(), 101u);
   EXPECT_EQ(letters.find_first_not_of("ATGC", 1), std::string::npos) << letters;
   EXPECT_EQ(DrawsSince(12345), 102);
-
   Ref<aniCan> can = CanvasOf(256, 192);
-  for (int i = 0; i < 2000; ++i) {  // every place keeps half a dot clear of the edges
+  for (int i = 0; i < 2000; ++i) {
     v->randomizeLoc(can);
     ASSERT_TRUE(v->xLoc >= 6.0 && v->xLoc < 238.0 && v->yLoc >= 6.0 && v->yLoc < 174.0) << v->xLoc << "," << v->yLoc;
   }
@@ -88,7 +85,8 @@ TEST(virionTron, ACloneThatDrawsAboveTheStartUpRateIsAFaithfulCopyInASequenceOfI
 TEST(virionTron, FitnessEffectsCompoundOneProductAtATime) {
   Ref<virionTron> founder = Founder();
   Globals::MutRatePerSeq = 1.0;  // every copy mutates
-  const std::tuple<const char*, int, double> cases[] = {{"B", 1, 101.0}, {"B", 2, 102.01}, {"D", 1, 99.0}, {"D", 2, 98.01}, {"D", 3, 97.02990000000001}, {"N", 3, 100.0}};
+  const std::tuple<const char*, int, double> cases[] = {
+      {"B", 1, 101.0}, {"B", 2, 102.01}, {"D", 1, 99.0}, {"D", 2, 98.01}, {"D", 3, 97.02990000000001}, {"N", 3, 100.0}};
   for (const auto& [effect, generations, fitness] : cases) {
     Globals::EffectOnFitness = effect;
     Ref<virionTron> v = founder;
@@ -96,5 +94,3 @@ TEST(virionTron, FitnessEffectsCompoundOneProductAtATime) {
     EXPECT_EQ(v->Fitness, fitness) << effect << " x" << generations;
   }
 }
-
-}  // namespace

@@ -2,26 +2,14 @@
 
 #include "CoreTestSupport.h"
 
-namespace {
-
 using coretest::Letters;
 using coretest::Text;
 
-TEST(cArray, StartsEmptyAndConstructorGivesEmptyElementsZeroToN) {
-  Ref<cArray> a = New<cArray>();
-  EXPECT_EQ(a->ubound(), -1);
-  a->Constructor();
-  EXPECT_EQ(a->ubound(), -1);
-  a->append("A");
-  EXPECT_EQ(Text(a), "A");
-  Ref<cArray> b = New<cArray>();
-  b->Constructor(100);
-  b->set(100, "G");
-  EXPECT_EQ(Text(b), std::string(100, '_') + "G");
-}
-
-TEST(cArray, EditsMoveTheLaterElements) {
-  const std::tuple<const char*, void (*)(cArray&), const char*> cases[] = {
+TEST(cArray, OperationsGiveTheirElementsInOrder) {
+  EXPECT_EQ(New<cArray>()->ubound(), -1);
+  const std::tuple<const char*, void (*)(cArray&), std::string> cases[] = {
+      {"", [](cArray& a) { a.Constructor(), a.append("A"); }, "A"},
+      {"", [](cArray& a) { a.Constructor(100), a.set(100, "G"); }, std::string(100, '_') + "G"},
       {"abd", [](cArray& a) { a.insert(2, "c"); }, "abcd"},
       {"abc", [](cArray& a) { a.insert(3, "d"); }, "abcd"},  // one past the end
       {"abc", [](cArray& a) { a.append("d"); }, "abcd"},
@@ -34,10 +22,10 @@ TEST(cArray, EditsMoveTheLaterElements) {
       {"", [](cArray& a) { a.reverse(); }, ""},
       {"cab", [](cArray& a) { a.sort(), a.display(); }, "cab"},
   };
-  for (const auto& [before, edit, after] : cases) {
+  for (const auto& [before, operation, after] : cases) {
     Ref<cArray> a = Letters(before);
-    edit(*a);
-    EXPECT_EQ(Text(a), after) << "from " << before;
+    operation(*a);
+    EXPECT_EQ(Text(a), after) << "from \"" << before << '"';
   }
 }
 
@@ -53,17 +41,13 @@ TEST(cArray, BadIndicesAndNilTargetsRaiseAndChangeNothing) {
   EXPECT_EQ(Text(a), "abc");
 }
 
-TEST(cArray, CopyToFillsOnlyWhatBothHoldAndNeverResizesTheTarget) {
-  const char* const cases[][3] = {
-      {"abcdef", "wxyz", "abcd"}, {"abcd", "uvwxyz", "abcdyz"}, {"", "xyz", "xyz"}, {"xyz", "", ""}};
-  for (const auto& [source, target, after] : cases) {
+TEST(cArray, CopyToFillsOnlyWhatBothHoldAndACloneOwnsItsTextsAndSharesItsObjects) {
+  const char* const copies[][3] = {{"abcdef", "wxyz", "abcd"}, {"abcd", "uvwxyz", "abcdyz"}, {"", "xyz", "xyz"}, {"xyz", "", ""}};
+  for (const auto& [source, target, after] : copies) {
     Ref<cArray> t = Letters(target);
     Letters(source)->copyTo(t);
     EXPECT_EQ(Text(t), after) << source << " into " << target;
   }
-}
-
-TEST(cArray, AClonesTextsAreItsOwnAndItsObjectsShared) {
   const std::string letters = std::string(25, 'A') + std::string(25, 'T') + std::string(50, 'G');
   Ref<cArray> source = Letters(letters, 1);
   Ref<cArray> copy = source->clone();
@@ -76,5 +60,3 @@ TEST(cArray, AClonesTextsAreItsOwnAndItsObjectsShared) {
   holder->set(0, source);
   EXPECT_EQ(holder->clone()->get(0).ObjectValue(), Ref<Object>(source));
 }
-
-}  // namespace

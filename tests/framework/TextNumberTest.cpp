@@ -5,9 +5,7 @@
 
 #include "TextNumber.h"
 
-namespace {
-
-const double kInf = std::numeric_limits<double>::infinity();
+static const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(StrVal, WholeNumbersArePlainDigitsAndOtherNumbersTheShortestTextThatReadsBack) {
   const std::pair<double, const char*> cases[] = {
@@ -61,5 +59,3 @@ TEST(Text, MidCountsFromOneAndKeepsToTheText) {
   EXPECT_EQ(Chr(65), "A");
   EXPECT_EQ(Chr(0x25B8), "\xE2\x96\xB8");
 }
-
-}  // namespace
