@@ -62,26 +62,40 @@ TEST(Drawing, RectanglesCoverExactlyTheirPixels) {
   EXPECT_EQ(Find(p->image(), kWhite).count, 400 - red.count - blue.count);
 }
 
-TEST(Drawing, AnOvalIsSymmetricAndTouchesEveryEdgeOfItsRectangle) {
-  for (const QRect box : {QRect(5, 7, 15, 11), QRect(1, 1, 8, 5), QRect(3, 4, 4, 4), QRect(2, 2, 3, 3),
-                          QRect(2, 2, 2, 2), QRect(2, 2, 1, 1), QRect(20, 3, 1, 6)}) {
-    SCOPED_TRACE(testing::Message() << box.x() << "," << box.y() << " " << box.width() << "x" << box.height());
-    Ref<Picture> p = NewPicture(30, 30, 32);
-    p->Graphics()->SetForeColor(RGB(0, 255, 0));
-    p->Graphics()->FillOval(box.x(), box.y(), box.width(), box.height());
-    const QImage& image = p->image();
-    const Pixels green = Find(image, kGreen);
-    EXPECT_EQ(green.extent, box);
-    EXPECT_EQ(green.count + Find(image, kWhite).count, 900);  // no smoothing
-    EXPECT_EQ(image.pixelColor(box.center()), kGreen);
-    const QImage inside = image.copy(box);
-    EXPECT_EQ(inside.mirrored(true, false), inside);
-    EXPECT_EQ(inside.mirrored(false, true), inside);
-    if (box.width() >= 4 && box.height() >= 4) {
-      for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
-        EXPECT_EQ(image.pixelColor(corner), kWhite) << corner.x() << "," << corner.y();
-      }
+// The oval rule worked pixel by pixel: a pixel is inked when its centre lies
+// inside or on the ellipse inscribed in box.
+QImage OvalByHand(const QSize& page, const QRect& box, const QColor& c) {
+  QImage image(page, QImage::Format_ARGB32_Premultiplied);
+  image.fill(kWhite);
+  const int64_t w = box.width(), h = box.height();
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) {
+      const int64_t dx = 2 * i + 1 - w, dy = 2 * j + 1 - h;
+      const QPoint at = box.topLeft() + QPoint(i, j);
+      if (dx * dx * h * h + dy * dy * w * w <= w * w * h * h && image.rect().contains(at)) image.setPixelColor(at, c);
     }
+  }
+  return image;
+}
+
+TEST(Drawing, OvalsInkExactlyThePixelsOfTheRuleAndAreCutAtEveryEdge) {
+  const QSize page(40, 30);
+  std::vector<QRect> boxes = {QRect(5, 7, 15, 11), QRect(1, 1, 8, 5), QRect(3, 4, 4, 4), QRect(2, 2, 2, 2),
+                              QRect(2, 2, 1, 1), QRect(20, 3, 1, 6), QRect(-50, 3, 12, 12), QRect(40, 3, 12, 12)};
+  // The dot sizes of the program, whole and across each edge and corner.
+  for (const int d : {12, 8, 5}) {
+    for (const QPoint at : {QPoint(9, 8), QPoint(-3, 8), QPoint(9, -4), QPoint(40 - d + 3, 8), QPoint(9, 30 - d + 4),
+                            QPoint(-2, -3), QPoint(40 - d + 2, 30 - d + 1)}) {
+      boxes.push_back(QRect(at, QSize(d, d)));
+    }
+  }
+  const QColor ink(200, 30, 90);
+  for (const QRect& box : boxes) {
+    SCOPED_TRACE(testing::Message() << box.x() << "," << box.y() << " " << box.width() << "x" << box.height());
+    Ref<Picture> p = NewPicture(page.width(), page.height(), 32);
+    p->Graphics()->SetForeColor(RGB(ink.red(), ink.green(), ink.blue()));
+    p->Graphics()->FillOval(box.x(), box.y(), box.width(), box.height());
+    EXPECT_EQ(p->image(), OvalByHand(page, box, ink));
   }
 }
 
