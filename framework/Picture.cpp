@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "Exceptions.h"
 #include "QtSupport.h"
@@ -137,33 +138,77 @@ void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   });
 }
 
+namespace {
+
+// One row of an oval: its first column, counted from the left of the box, and
+// its length in pixels (0: the row is empty).
+struct OvalRow {
+  int32_t first = 0;
+  int32_t length = 0;
+};
+
+// The rows of the oval inscribed in a w x h box. A pixel belongs to the oval
+// when its centre lies inside or on the ellipse,
+//   ((2i + 1 - w) / w)^2 + ((2j + 1 - h) / h)^2 <= 1,
+// worked in integers so that every oval is exactly symmetric. (Qt's own
+// unsmoothed ellipse leaves out its top row, so small ovals would come out
+// lopsided or empty.) Sizes are held to 2^15 - 1 pixels so that the products
+// cannot overflow; no screen is that large.
+std::vector<OvalRow> RowsOfOval(int64_t w, int64_t h) {
+  std::vector<OvalRow> rows(static_cast<size_t>(h));
+  for (int64_t j = 0; j < h; ++j) {
+    const int64_t dy = 2 * j + 1 - h;
+    const int64_t room = w * w * (h * h - dy * dy);  // what dx^2 * h^2 may reach
+    // The widest dx = 2i + 1 - w that fits; it has the parity of w - 1.
+    int64_t dx = static_cast<int64_t>(std::sqrt(static_cast<double>(room)) / static_cast<double>(h));
+    while (dx > 0 && dx * dx * h * h > room) --dx;
+    while ((dx + 1) * (dx + 1) * h * h <= room) ++dx;
+    if ((dx + w) % 2 == 0) --dx;
+    if (dx >= 0) rows[static_cast<size_t>(j)] = {static_cast<int32_t>((w - 1 - dx) / 2), static_cast<int32_t>(dx + 1)};
+  }
+  return rows;
+}
+
+// A program draws its ovals in a few sizes, over and over: each size's rows are
+// worked out once.
+const std::vector<OvalRow>& OvalRows(int32_t w, int32_t h) {
+  struct Table {
+    int32_t w, h;
+    std::vector<OvalRow> rows;
+  };
+  static std::vector<Table> tables;
+  for (const Table& t : tables) {
+    if (t.w == w && t.h == h) return t.rows;
+  }
+  if (tables.size() >= 16) tables.clear();
+  tables.push_back({w, h, RowsOfOval(w, h)});
+  return tables.back().rows;
+}
+
+}  // namespace
+
 void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  const QColor c = ToQColor(foreColor_);
-  // Filled row by row, not by QPainter::drawEllipse: unsmoothed, Qt leaves out
-  // the top row of an ellipse, so small ovals come out lopsided or empty. A
-  // pixel belongs to the oval when its centre lies inside or on the ellipse,
-  //   ((2i + 1 - w) / w)^2 + ((2j + 1 - h) / h)^2 <= 1,
-  // worked in integers so that every oval is exactly symmetric. (Sizes are held
-  // to 2^15 - 1 pixels so that the products cannot overflow; no screen is that
-  // large.)
-  const int64_t w = std::min(width, 32767), h = std::min(height, 32767);
   Surface& s = surface();
-  const int32_t firstRow = std::max<int32_t>(0, -y);
-  const int32_t endRow = static_cast<int32_t>(std::min<int64_t>(h, int64_t{s.image.height()} - y));
-  DrawInto(s, [&](QPainter& p) {
-    for (int32_t j = firstRow; j < endRow; ++j) {
-      const int64_t dy = 2 * int64_t{j} + 1 - h;
-      const int64_t room = w * w * (h * h - dy * dy);  // what dx^2 * h^2 may reach
-      // The widest dx = 2i + 1 - w that fits; it has the parity of w - 1.
-      int64_t dx = static_cast<int64_t>(std::sqrt(static_cast<double>(room)) / static_cast<double>(h));
-      while (dx > 0 && dx * dx * h * h > room) --dx;
-      while ((dx + 1) * (dx + 1) * h * h <= room) ++dx;
-      if ((dx + w) % 2 == 0) --dx;
-      if (dx < 0) continue;
-      p.fillRect(QRect(x + static_cast<int32_t>((w - 1 - dx) / 2), y + j, static_cast<int32_t>(dx + 1), 1), c);
-    }
-  });
+  if (s.image.isNull()) return;
+  // The rows go straight into the pixels: a painter per oval would cost far more
+  // than the few short rows of a dot. An opaque colour is stored as it is.
+  const uint32_t pixel = ToQColor(foreColor_).rgba();
+  const std::vector<OvalRow>& rows = OvalRows(std::min(width, 32767), std::min(height, 32767));
+  const int64_t pageWidth = s.image.width(), pageHeight = s.image.height();
+  uchar* const bits = s.image.bits();
+  const qsizetype pitch = s.image.bytesPerLine();
+  for (int64_t j = std::max<int64_t>(0, -int64_t{y}); j < static_cast<int64_t>(rows.size()); ++j) {
+    const int64_t row = y + j;
+    if (row >= pageHeight) break;
+    const OvalRow& r = rows[static_cast<size_t>(j)];
+    const int64_t left = std::max<int64_t>(0, int64_t{x} + r.first);
+    const int64_t right = std::min(pageWidth, int64_t{x} + r.first + r.length);
+    if (left >= right) continue;
+    auto* line = reinterpret_cast<uint32_t*>(bits + row * pitch);
+    std::fill(line + left, line + right, pixel);
+  }
+  if (s.changed) s.changed();
 }
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
