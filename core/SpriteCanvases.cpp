@@ -77,10 +77,11 @@ void SpriteCanvas::SetProperty(const PropertyRecord& r) {
 displayCan::displayCan() { clearsBeforeDrop_ = true; }
 
 void SpriteCanvas::PaintSprites() {
+  const Ref<::Graphics> g = Cache->Graphics();
   for (int32_t i = 1; i <= AniTrons.UBound(); ++i) {
     const Ref<aniTron>& t = std::as_const(AniTrons)(i);
-    Cache->Graphics()->SetForeColor(t->myColor);
-    Cache->Graphics()->FillOval(t->X, t->Y, t->width, t->height);
+    g->SetForeColor(t->myColor);
+    g->FillOval(t->X, t->Y, t->width, t->height);
     RuntimeBackgroundTask();
   }
 }

@@ -107,17 +107,18 @@ void Canvas::GeometryChanged() {
     p.drawImage(0, 0, surface_->image);
   }
   surface_->image = grown;
+  surface_->opaque = false;
 }
 
 void Canvas::PaintTo(QPainter& painter) {
-  if (backdrop_ != nullptr) painter.drawImage(0, 0, ImageToDraw(*backdrop_));
+  if (backdrop_ != nullptr) DrawImage(painter, QPoint(0, 0), ImageToDraw(*backdrop_), backdrop_->Opaque());
   // Drawing done by the Paint handler shows in this same redraw, so it must not
   // ask for another one.
   std::function<void()> changed = std::move(surface_->changed);
   surface_->changed = nullptr;
   RunGuarded([this] { Event_Paint(graphics_); });
   surface_->changed = std::move(changed);
-  painter.drawImage(0, 0, surface_->image);
+  DrawImage(painter, QPoint(0, 0), surface_->image, surface_->opaque);
 }
 
 // StaticText

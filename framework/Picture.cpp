@@ -64,7 +64,17 @@ Picture::Picture(int32_t width, int32_t height)
   surface_->image = QImage(width > 0 ? width : 0, height > 0 ? height : 0,
                            QImage::Format_ARGB32_Premultiplied);
   surface_->image.fill(Qt::white);
+  surface_->opaque = true;
   graphics_ = New<::Graphics>(std::weak_ptr<Surface>(surface_));
+}
+
+Picture::Picture(const QImage& image) : Picture(0, 0) {
+  QImage& pixels = surface_->image;
+  pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < pixels.height() && surface_->opaque; ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    surface_->opaque = std::all_of(line, line + pixels.width(), [](QRgb c) { return qAlpha(c) == 255; });
+  }
 }
 
 Picture::~Picture() = default;
@@ -74,17 +84,14 @@ int32_t Picture::Height() const { return surface_->image.height(); }
 Ref<::Graphics> Picture::Graphics() { return graphics_; }
 QImage& Picture::image() { return surface_->image; }
 const QImage& Picture::image() const { return surface_->image; }
+bool Picture::Opaque() const { return transparent_ != 1 && surface_->opaque; }
 
 Ref<Picture> NewPicture(int32_t width, int32_t height, int32_t depth) {
   if (depth != 32) throw FrameworkException("Pictures have a depth of 32");
   return New<Picture>(width, height);
 }
 
-Ref<Picture> PictureFromImage(const QImage& image) {
-  Ref<Picture> p = New<Picture>(image.width(), image.height());
-  p->image() = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return p;
-}
+Ref<Picture> PictureFromImage(const QImage& image) { return New<Picture>(image); }
 
 QImage ImageToDraw(const Picture& picture) {
   if (picture.Transparent() != 1) return picture.image();
@@ -98,12 +105,17 @@ QImage ImageToDraw(const Picture& picture) {
   return copy;
 }
 
-Graphics::Graphics(std::weak_ptr<Surface> surface) : surface_(std::move(surface)) {}
+void DrawImage(QPainter& painter, const QPoint& at, const QImage& image, bool opaque) {
+  if (opaque) painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(at, image);
+  if (opaque) painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+Graphics::Graphics(std::weak_ptr<Surface> surface) : surface_(std::move(surface)), pixels_(surface_.lock().get()) {}
 
 Surface& Graphics::surface() const {
-  std::shared_ptr<Surface> s = surface_.lock();
-  if (!s) throw NilObjectException("The picture or canvas of this drawing context is gone");
-  return *s;
+  if (surface_.expired()) throw NilObjectException("The picture or canvas of this drawing context is gone");
+  return *pixels_;
 }
 
 namespace {
@@ -193,7 +205,7 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (s.image.isNull()) return;
   // The rows go straight into the pixels: a painter per oval would cost far more
   // than the few short rows of a dot. An opaque colour is stored as it is.
-  const uint32_t pixel = ToQColor(foreColor_).rgba();
+  const uint32_t pixel = 0xFF000000u | uint32_t{foreColor_.red} << 16 | uint32_t{foreColor_.green} << 8 | foreColor_.blue;
   const std::vector<OvalRow>& rows = OvalRows(std::min(width, 32767), std::min(height, 32767));
   const int64_t pageWidth = s.image.width(), pageHeight = s.image.height();
   uchar* const bits = s.image.bits();
@@ -213,7 +225,11 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
   const QImage image = ImageToDraw(*picture);
-  DrawInto(surface(), [&](QPainter& p) { p.drawImage(QPoint(x, y), image); });
+  const bool opaque = picture->Opaque();
+  Surface& s = surface();
+  DrawInto(s, [&](QPainter& p) { DrawImage(p, QPoint(x, y), image, opaque); });
+  // Covered whole by opaque pixels, a canvas's drawing is opaque from now on.
+  if (opaque && QRect(QPoint(x, y), image.size()).contains(s.image.rect())) s.opaque = true;
 }
 
 void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool) {

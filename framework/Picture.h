@@ -52,9 +52,13 @@ public:
   int32_t Transparent() const { return transparent_; }
   void SetTransparent(int32_t t) { transparent_ = t; }
 
-  // The framework's own access to the pixels.
+  // The framework's own: a picture holding a copy of image, and access to the
+  // pixels.
+  explicit Picture(const QImage& image);
   QImage& image();
   const QImage& image() const;
+  // Every pixel is opaque as the picture is drawn (not Transparent).
+  bool Opaque() const;
 
 private:
   std::shared_ptr<Surface> surface_;
@@ -88,7 +92,10 @@ public:
 
 private:
   Surface& surface() const;
+  // The owner's surface, and the pointer to it that is used while it lives
+  // (asking the weak pointer whether it expired is cheaper than locking it).
   std::weak_ptr<Surface> surface_;
+  Surface* pixels_;
   Color foreColor_{};
   std::string textFont_ = "System";
   int32_t textSize_ = 0;
