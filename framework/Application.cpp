@@ -7,6 +7,7 @@
 
 #include <deque>
 
+#include "BackgroundTask.h"
 #include "Picture.h"
 #include "Window.h"
 #include "WindowPeer.h"
@@ -125,6 +126,7 @@ void UnhandledException(const std::exception& e) {
 }
 
 void RunGuarded(const std::function<void()>& f) {
+  BackgroundTask::LoopStarted();
   try {
     f();
   } catch (...) {

@@ -8,7 +8,7 @@ uint32_t passesSinceCheck = 0;
 
 namespace {
 uint64_t checkedPasses = 0;
-double lastAction = 0.0;
+double since = 0.0;  // when the running code was called, or the action last ended
 Action action = nullptr;
 constexpr double kActionInterval = 20000.0;  // microseconds
 }  // namespace
@@ -16,14 +16,14 @@ constexpr double kActionInterval = 20000.0;  // microseconds
 void Check() {
   checkedPasses += passesSinceCheck;
   passesSinceCheck = 0;
-  if (!action) return;
-  const double now = Microseconds();
-  if (now - lastAction < kActionInterval) return;
-  lastAction = now;
+  if (!action || Microseconds() - since < kActionInterval) return;
   action();
+  since = Microseconds();
 }
 
 uint64_t Passes() { return checkedPasses + passesSinceCheck; }
+
+void LoopStarted() { since = Microseconds(); }
 
 void SetAction(Action a) { action = a; }
 

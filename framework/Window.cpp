@@ -46,13 +46,13 @@ void BringToFront(Window* w) {
   ZOrder().insert(ZOrder().begin(), std::static_pointer_cast<Window>(w->shared_from_this()));
 }
 
-// The yield's work, when due: windows on screen are brought up to date by
-// painting them at once; no event is delivered. The content area is what is
-// painted: repainting a top-level widget does not reach its children.
+// The yield's work, when due: what changed in the windows on screen is painted
+// at once. Qt asks a window to paint what changed by a posted update request;
+// only those requests are delivered, no other event.
 void RepaintWindows() {
   for (const auto& w : ZOrder()) {
     auto s = w.lock();
-    if (s && s->Visible()) s->content()->repaint();
+    if (s && s->Visible()) QCoreApplication::sendPostedEvents(s->widget(), QEvent::UpdateRequest);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 
+#include "Application.h"
 #include "BackgroundTask.h"
 #include "Clock.h"
 #include "Dialogs.h"
@@ -135,25 +136,31 @@ TEST_F(TimerTest, NoTickReachesAClosedWindow) {
   EXPECT_EQ(again->beats, 2);
 }
 
-TEST_F(TimerTest, TheYieldDeliversNoTickAndNoMouseEvent) {
-  Ref<Clocked> w = NewClocked();
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->paints > 0; }));
+TEST_F(TimerTest, TheYieldRepaintsWhatChangedOnlyPastItsBoundAndDeliversNothing) {
+  Ref<Clocked> w = NewClocked(), still = NewClocked("Still.Still");
+  ASSERT_TRUE(test::ProcessUntil([&] { return w->paints > 0 && still->paints > 0; }));
   w->Start("Beat", 2);
   ASSERT_TRUE(test::ProcessUntil([&] { return w->beats > 0; }));
+  test::ProcessPending();
   const QPointF at(30, 30);
   QCoreApplication::postEvent(w->content(), new QMouseEvent(QEvent::MouseButtonPress, at, w->content()->mapToGlobal(at),
                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
   QCoreApplication::postEvent(w->content(), new QMouseEvent(QEvent::MouseButtonRelease, at, w->content()->mapToGlobal(at),
                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-  const int beats = w->beats, paints = w->paints;
-  // A long loop that yields at every pass, for well over the yield's 20 ms.
-  const double start = Microseconds();
-  while (Microseconds() - start < 60000.0) {
+  const int beats = w->beats, paints = w->paints, stillPaints = still->paints;
+  RunGuarded([&] {
+    ControlNamed<Canvas>(w, "Can")->Graphics()->FillRect(0, 0, 5, 5);
     for (int i = 0; i < 1000; ++i) RuntimeBackgroundTask();
-  }
+    EXPECT_EQ(w->paints, paints);  // a short loop leaves the screen to the event loop
+    const double start = Microseconds();
+    while (Microseconds() - start < 60000.0) {
+      for (int i = 0; i < 1000; ++i) RuntimeBackgroundTask();
+    }
+    EXPECT_GT(w->paints, paints);  // a long one brings it up to date
+  });
+  EXPECT_EQ(still->paints, stillPaints);  // nothing changed there
   EXPECT_EQ(w->beats, beats);
   EXPECT_EQ(w->downs, 0);
-  EXPECT_GT(w->paints, paints);  // the yield did bring the screen up to date
   // Afterwards the event loop delivers both.
   EXPECT_TRUE(test::ProcessUntil([&] { return w->downs == 1 && w->beats > beats; }));
 }
