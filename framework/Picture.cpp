@@ -131,12 +131,21 @@ void DrawInto(Surface& s, F draw) {
   if (s.changed) s.changed();
 }
 
+// An opaque colour as a pixel of a premultiplied picture: stored as it is.
+uint32_t Pixel(Color c) { return 0xFF000000u | uint32_t{c.red} << 16 | uint32_t{c.green} << 8 | c.blue; }
+
 }  // namespace
 
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
   const QColor c = ToQColor(foreColor_);
-  DrawInto(surface(), [&](QPainter& p) { p.fillRect(QRect(x, y, width, height), c); });
+  Surface& s = surface();
+  // A fill of the whole surface needs none of its pixels: where they are shared
+  // (a canvas shows them), fresh ones are taken rather than a copy.
+  if (!s.image.isDetached() && QRect(x, y, width, height).contains(s.image.rect())) {
+    s.image = QImage(s.image.size(), s.image.format());
+  }
+  DrawInto(s, [&](QPainter& p) { p.fillRect(QRect(x, y, width, height), c); });
 }
 
 void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
@@ -203,22 +212,20 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
   Surface& s = surface();
   if (s.image.isNull()) return;
-  // The rows go straight into the pixels: a painter per oval would cost far more
-  // than the few short rows of a dot. An opaque colour is stored as it is.
-  const uint32_t pixel = 0xFF000000u | uint32_t{foreColor_.red} << 16 | uint32_t{foreColor_.green} << 8 | foreColor_.blue;
+  // The rows go straight into the pixels, cut to the picture on every side: a
+  // painter would cost far more than the few short rows of a dot.
+  const uint32_t pixel = Pixel(foreColor_);
   const std::vector<OvalRow>& rows = OvalRows(std::min(width, 32767), std::min(height, 32767));
-  const int64_t pageWidth = s.image.width(), pageHeight = s.image.height();
-  uchar* const bits = s.image.bits();
-  const qsizetype pitch = s.image.bytesPerLine();
-  for (int64_t j = std::max<int64_t>(0, -int64_t{y}); j < static_cast<int64_t>(rows.size()); ++j) {
-    const int64_t row = y + j;
-    if (row >= pageHeight) break;
+  auto* const bits = reinterpret_cast<uint32_t*>(s.image.bits());
+  const int64_t pitch = s.image.bytesPerLine() / 4, pageWidth = s.image.width();
+  const int64_t first = std::max<int64_t>(0, -int64_t{y});
+  const int64_t end = std::min<int64_t>(static_cast<int64_t>(rows.size()), int64_t{s.image.height()} - y);
+  for (int64_t j = first; j < end; ++j) {
     const OvalRow& r = rows[static_cast<size_t>(j)];
     const int64_t left = std::max<int64_t>(0, int64_t{x} + r.first);
     const int64_t right = std::min(pageWidth, int64_t{x} + r.first + r.length);
-    if (left >= right) continue;
-    auto* line = reinterpret_cast<uint32_t*>(bits + row * pitch);
-    std::fill(line + left, line + right, pixel);
+    uint32_t* const line = bits + (y + j) * pitch;
+    for (int64_t i = left; i < right; ++i) line[i] = pixel;
   }
   if (s.changed) s.changed();
 }
@@ -227,6 +234,14 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
   const QImage image = ImageToDraw(*picture);
   const bool opaque = picture->Opaque();
   Surface& s = surface();
+  if (opaque && x == 0 && y == 0 && image.size() == s.image.size() && image.format() == s.image.format()) {
+    // Covered exactly by opaque pixels, the surface takes them as they are:
+    // they are shared, and copied only once either side is drawn into.
+    s.image = image;
+    s.opaque = true;
+    if (s.changed) s.changed();
+    return;
+  }
   DrawInto(s, [&](QPainter& p) { DrawImage(p, QPoint(x, y), image, opaque); });
   // Covered whole by opaque pixels, a canvas's drawing is opaque from now on.
   if (opaque && QRect(QPoint(x, y), image.size()).contains(s.image.rect())) s.opaque = true;
