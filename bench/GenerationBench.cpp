@@ -1,11 +1,18 @@
 // One generation of a population canvas, beside a plain kernel that runs the
 // same generation (same generator, same order of draws) on plain arrays of
-// letters, so that the ratio shows what the program's structures cost.
+// letters and, when painting, paints the same pixels into a plain array, so
+// that the ratios show what the program's structures cost. The ratios are
+// printed after the timings, from the medians when the runs are repeated.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iomanip>
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "Globals.h"
@@ -76,10 +83,46 @@ struct PlainVirion {
   std::vector<char> sequence;
 };
 
+// White, then each dot by the oval rule: a pixel is inked when its centre
+// lies inside or on the ellipse inscribed in the dot's box.
+struct PlainPicture {
+  int width = 0, height = 0, dot = 0;
+  std::vector<uint32_t> pixels;
+  std::vector<std::pair<int, int>> rows;  // first column and length of each row of a dot
+
+  PlainPicture(int w, int h, int d) : width(w), height(h), dot(d), pixels(static_cast<size_t>(w * h)) {
+    const int64_t n = d;
+    for (int64_t j = 0; j < n; ++j) {
+      int first = -1, length = 0;
+      for (int64_t i = 0; i < n; ++i) {
+        const int64_t dx = 2 * i + 1 - n, dy = 2 * j + 1 - n;
+        if (dx * dx + dy * dy > n * n) continue;
+        if (first < 0) first = static_cast<int>(i);
+        ++length;
+      }
+      rows.push_back({first, length});
+    }
+  }
+
+  void paint(const std::vector<PlainVirion>& virions) {
+    std::fill(pixels.begin(), pixels.end(), 0xFFFFFFFFu);
+    for (const PlainVirion& v : virions) {
+      const uint32_t colour = 0xFF000000u | uint32_t{v.red} << 16 | uint32_t{v.green} << 8 | v.blue;
+      for (int j = 0; j < dot; ++j) {
+        const int y = v.y + j, left = std::max(0, v.x + rows[j].first),
+                  right = std::min(width, v.x + rows[j].first + rows[j].second);
+        if (y < 0 || y >= height || left >= right) continue;
+        std::fill(pixels.begin() + y * width + left, pixels.begin() + y * width + right, colour);
+      }
+    }
+  }
+};
+
 struct PlainPopulation {
   Generator g;
   std::vector<PlainVirion> virions, next;
   int width = 256, height = 192, dot = 12;
+  PlainPicture picture{width, height, dot};
   double mutationRate = 0.04878246975766576;
 
   void place(PlainVirion& v) {
@@ -120,6 +163,7 @@ struct PlainPopulation {
 
 void PlainKernel(benchmark::State& state) {
   const int size = static_cast<int>(state.range(0)), length = static_cast<int>(state.range(1));
+  const bool paint = state.range(2) != 0;
   PlainPopulation p;
   p.g.r = 12345.0;
   PlainVirion founder;
@@ -127,23 +171,72 @@ void PlainKernel(benchmark::State& state) {
   for (int i = 0; i < length; ++i) founder.sequence.push_back("ATGC"[p.g.next(1, 4) - 1]);
   p.virions.push_back(founder);
   p.generation(size);
-  for (auto _ : state) p.generation(size);
+  for (auto _ : state) {
+    p.generation(size);
+    if (paint) p.picture.paint(p.virions);
+  }
+  benchmark::DoNotOptimize(p.picture.pixels.data());
   state.counters["letters"] = benchmark::Counter(static_cast<double>(size * length),
                                                  benchmark::Counter::kIsIterationInvariantRate);
 }
+
+// The console's report, then each generation's time over the plain kernel's
+// with the same arguments: medians of repeated runs, else the single runs.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+  RatioReporter() : ConsoleReporter(OO_None) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !median) continue;
+      Time& t = times_[run.run_name.args][run.run_name.function_name];
+      if (median || !t.median) t = {run.GetAdjustedRealTime(), median};
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::ostream& out = GetOutputStream();
+    out << "\nGeneration / PlainKernel (size/length/painting):\n";
+    for (const auto& [args, times] : times_) {
+      const auto program = times.find("Generation"), plain = times.find("PlainKernel");
+      if (program == times.end() || plain == times.end()) continue;
+      out << "  " << std::left << std::setw(12) << args << std::fixed << std::setprecision(1)
+          << program->second.time / plain->second.time << "x" << (program->second.median ? " (medians)" : "") << "\n";
+    }
+  }
+
+private:
+  struct Time {
+    double time = 0.0;
+    bool median = false;
+  };
+  std::map<std::string, std::map<std::string, Time>> times_;
+};
 
 }  // namespace
 
 // Arguments: population size, sequence length, painting (1) or not (0).
 BENCHMARK(Generation)->Args({50, 100, 1})->Args({50, 100, 0})->Args({500, 500, 1})->Args({500, 500, 0})
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(PlainKernel)->Args({50, 100})->Args({500, 500})->Unit(benchmark::kMicrosecond);
+BENCHMARK(PlainKernel)->Args({50, 100, 1})->Args({50, 100, 0})->Args({500, 500, 1})->Args({500, 500, 0})
+    ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  // Five runs of a tenth of a second each, reported by their medians, unless the
+  // command line says otherwise.
+  char repetitions[] = "--benchmark_repetitions=5", aggregates[] = "--benchmark_report_aggregates_only=true",
+       minTime[] = "--benchmark_min_time=0.1";
+  std::vector<char*> args = {argv[0], repetitions, aggregates, minTime};
+  args.insert(args.end(), argv + 1, argv + argc);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
 }
