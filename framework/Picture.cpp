@@ -139,13 +139,7 @@ uint32_t Pixel(Color c) { return 0xFF000000u | uint32_t{c.red} << 16 | uint32_t{
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
   const QColor c = ToQColor(foreColor_);
-  Surface& s = surface();
-  // A fill of the whole surface needs none of its pixels: where they are shared
-  // (a canvas shows them), fresh ones are taken rather than a copy.
-  if (!s.image.isDetached() && QRect(x, y, width, height).contains(s.image.rect())) {
-    s.image = QImage(s.image.size(), s.image.format());
-  }
-  DrawInto(s, [&](QPainter& p) { p.fillRect(QRect(x, y, width, height), c); });
+  DrawInto(surface(), [&](QPainter& p) { p.fillRect(QRect(x, y, width, height), c); });
 }
 
 void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
@@ -234,14 +228,6 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
   const QImage image = ImageToDraw(*picture);
   const bool opaque = picture->Opaque();
   Surface& s = surface();
-  if (opaque && x == 0 && y == 0 && image.size() == s.image.size() && image.format() == s.image.format()) {
-    // Covered exactly by opaque pixels, the surface takes them as they are:
-    // they are shared, and copied only once either side is drawn into.
-    s.image = image;
-    s.opaque = true;
-    if (s.changed) s.changed();
-    return;
-  }
   DrawInto(s, [&](QPainter& p) { DrawImage(p, QPoint(x, y), image, opaque); });
   // Covered whole by opaque pixels, a canvas's drawing is opaque from now on.
   if (opaque && QRect(QPoint(x, y), image.size()).contains(s.image.rect())) s.opaque = true;

@@ -188,24 +188,4 @@ TEST_F(CanvasTest, ACanvasShowsItsBackdropAndWhatWasDrawnOverIt) {
   EXPECT_EQ(Find(shot, kBlack).count, 100 * 80 - 40 * 30);  // the window's own colour around it
 }
 
-// A canvas shows what a picture held when it was drawn there, whatever is
-// drawn into the picture later.
-TEST_F(CanvasTest, ACanvasKeepsWhatItWasShownWhileThePictureIsDrawnAnew) {
-  Ref<Easel> w = New<Easel>();
-  w->Constructor();
-  Ref<Graphics> screen = ControlNamed<Canvas>(w, "Can")->Graphics();
-  Ref<Picture> frame = Painted(40, 30, RGB(0, 0, 255));
-  Ref<Graphics> g = frame->Graphics();
-  screen->DrawPicture(frame, 0, 0);
-  g->SetForeColor(RGB(0, 255, 0));
-  g->FillOval(0, 0, 12, 12);
-  EXPECT_EQ(Find(test::Grab(w), kBlue).count, 40 * 30);
-  screen->DrawPicture(frame, 0, 0);
-  g->SetForeColor(RGB(255, 0, 0));
-  g->FillRect(0, 0, 40, 30);
-  EXPECT_EQ(Find(test::Grab(w), kGreen).extent, QRect(10, 20, 12, 12));
-  screen->DrawPicture(frame, 0, 0);
-  EXPECT_EQ(Find(test::Grab(w), kRed).count, 40 * 30);
-}
-
 }  // namespace
