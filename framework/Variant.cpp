@@ -13,19 +13,32 @@ struct Variant::Box {
 
 namespace {
 
+constexpr size_t kMaxSpareBoxes = 4096;
+// Set when the spare boxes are freed at exit; a box released after that (by a
+// variant that outlives them) is freed at once.
+bool spareBoxesFreed = false;
+
 // Boxes are reused: a generation puts hundreds of virions into variants and
 // drops them again, and the allocator's small caches do not reach that far.
-std::vector<Variant::Box*>& SpareBoxes() {
-  static std::vector<Variant::Box*> spare;
-  return spare;
+// The spares are freed when the program ends.
+struct SpareBoxes {
+  std::vector<Variant::Box*> boxes;
+  ~SpareBoxes() {
+    for (Variant::Box* box : boxes) delete box;
+    spareBoxesFreed = true;
+  }
+};
+
+SpareBoxes& Spares() {
+  static SpareBoxes spares;
+  return spares;
 }
-constexpr size_t kMaxSpareBoxes = 4096;
 
 }  // namespace
 
 Variant::Box* Variant::NewBox() {
-  auto& spare = SpareBoxes();
-  if (spare.empty()) return new Box;
+  if (spareBoxesFreed || Spares().boxes.empty()) return new Box;
+  auto& spare = Spares().boxes;
   Box* box = spare.back();
   spare.pop_back();
   box->count = 1;
@@ -73,12 +86,11 @@ void Variant::Release(Box* box) noexcept {
   if (--box->count != 0) return;
   box->object = nullptr;
   box->text.clear();
-  auto& spare = SpareBoxes();
-  if (spare.size() < kMaxSpareBoxes) {
-    spare.push_back(box);
-  } else {
+  if (spareBoxesFreed || Spares().boxes.size() >= kMaxSpareBoxes) {
     delete box;
+    return;
   }
+  Spares().boxes.push_back(box);
 }
 
 bool Variant::IsNil() const {
