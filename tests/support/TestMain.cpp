@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "TestSupport.h"
 
 namespace {
@@ -15,21 +13,11 @@ class AfterEachTest : public ::testing::EmptyTestEventListener {
   void OnTestEnd(const ::testing::TestInfo&) override { test::CloseAllWindows(); }
 };
 
-// The headless platform cannot raise windows or pass on size hints; it says so
-// every time.
-void QuietHeadlessNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (message.contains(QLatin1String("does not support raise"))) return;
-  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
-  if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
-  fprintf(stderr, "%s\n", qPrintable(message));
-  if (type == QtFatalMsg) abort();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(QuietHeadlessNotes);
+  test::QuietHeadlessNotes();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   UseProgramFaces();

@@ -2,9 +2,29 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
 #include "Application.h"
 
 namespace test {
+
+namespace {
+
+void DropHeadlessNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (message.contains(QLatin1String("does not support raise"))) return;
+  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  if (message.contains(QLatin1String("does not support grabbing"))) return;
+  if (message.contains(QLatin1String("does not support QPlatformServices"))) return;
+  if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+  fprintf(stderr, "%s\n", qPrintable(message));
+  if (type == QtFatalMsg) abort();
+}
+
+}  // namespace
+
+void QuietHeadlessNotes() { qInstallMessageHandler(DropHeadlessNotes); }
 
 QPoint TopPoint(const Ref<Window>& w, int x, int y) {
   return w->content()->mapTo(w->widget(), QPoint(x, y));
@@ -43,7 +63,9 @@ void TypeInto(const Ref<EditField>& field, const std::string& text) {
   edit->setFocus();
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, QString::fromStdString(text));
+  const QString typed = QString::fromStdString(text);
+  if (std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.unicode() < 128; })) QTest::keyClicks(edit, typed);
+  else QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
 }
 
 bool ProcessUntil(const std::function<bool()>& done, int boundMs) {

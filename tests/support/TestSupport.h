@@ -22,6 +22,11 @@
 
 namespace test {
 
+// The headless platform cannot raise windows, grab the keyboard, pass on size
+// hints or open a browser, and says so every time: those notes are dropped,
+// every other message is printed.
+void QuietHeadlessNotes();
+
 // The window's content point (x, y) in the coordinates of its top-level widget.
 QPoint TopPoint(const Ref<Window>& w, int x, int y);
 QWindow* Handle(const Ref<Window>& w);
@@ -34,7 +39,8 @@ void Click(const Ref<Window>& w, int x, int y);
 
 // Clicks a push button at its centre.
 void ClickButton(const Ref<PushButton>& b);
-// Replaces an edit field's text by typing, as a user would.
+// Replaces an edit field's text by typing, as a user would; a text with
+// characters beyond ASCII arrives whole, as an input method commits it.
 void TypeInto(const Ref<EditField>& field, const std::string& text);
 
 // Processes events until done() holds or the time bound passes; returns done().
