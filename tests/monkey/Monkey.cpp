@@ -60,22 +60,20 @@ void Check(bool holds, const std::string& what) {
   if (!holds) throw std::runtime_error(what);
 }
 
-template <class C>
-std::vector<Ref<C>> ControlsOf(const Ref<Window>& w) {
+// The members of list that are of class C, in order.
+template <class C, class L>
+std::vector<Ref<C>> Of(const L& list) {
   std::vector<Ref<C>> found;
-  for (const Ref<Control>& c : w->Controls()) {
-    if (Ref<C> typed = Cast<C>(c)) found.push_back(typed);
+  for (const auto& x : list) {
+    if (Ref<C> typed = Cast<C>(x)) found.push_back(typed);
   }
   return found;
 }
 
-// The windows of class W on screen, frontmost first.
-template <class W = Window>
-std::vector<Ref<W>> Shown() {
-  std::vector<Ref<W>> shown;
-  for (const Ref<Window>& w : WindowsFrontToBack()) {
-    if (Ref<W> typed = Cast<W>(w); typed != nullptr && w->Visible()) shown.push_back(typed);
-  }
+// The windows on screen, frontmost first.
+std::vector<Ref<Window>> Shown() {
+  std::vector<Ref<Window>> shown = WindowsFrontToBack();
+  std::erase_if(shown, [](const Ref<Window>& w) { return !w->Visible(); });
   return shown;
 }
 
@@ -93,8 +91,8 @@ QPoint Inside(const Ref<RectControl>& c) { return {c->Left() + Pick(0, c->Width(
 // A point of w's content area: over a virion, on a sprite canvas or its edge,
 // on any control, or anywhere.
 QPoint Target(const Ref<Window>& w) {
-  const std::vector<Ref<SpriteCanvas>> canvases = ControlsOf<SpriteCanvas>(w);
-  const std::vector<Ref<RectControl>> controls = ControlsOf<RectControl>(w);
+  const std::vector<Ref<SpriteCanvas>> canvases = Of<SpriteCanvas>(w->Controls());
+  const std::vector<Ref<RectControl>> controls = Of<RectControl>(w->Controls());
   const int kind = Pick(0, 3);
   QPoint p(Pick(0, w->Width() - 1), Pick(0, w->Height() - 1));
   if (kind == 0 && !canvases.empty()) {
@@ -115,21 +113,23 @@ QPoint Target(const Ref<Window>& w) {
 void Ticks(const Ref<Window>& w) {
   const int n = Pick(1, 60);
   doing += ", " + std::to_string(n) + " ticks";
-  for (const Ref<Timer>& t : ControlsOf<Timer>(w)) {
+  for (const Ref<Timer>& t : Of<Timer>(w->Controls())) {
     for (int i = 0; i < n && !w->IsClosed(); ++i) t->Tick();
   }
 }
 
+std::string At(QPoint p) { return std::to_string(p.x()) + "," + std::to_string(p.y()); }
+
 void Gesture(const Ref<Window>& w) {
   QPoint p = Target(w);
-  doing = "press in " + w->ClassName() + " at " + std::to_string(p.x()) + "," + std::to_string(p.y());
+  doing = "press in " + w->ClassName() + " at " + At(p);
   test::Press(w, p.x(), p.y());
   for (int moves = Pick(0, 3); moves > 0 && !w->IsClosed(); --moves) {
     if (Chance(20)) Ticks(w);
     p = Target(w);
     test::Move(w, p.x(), p.y());
   }
-  doing += ", release at " + std::to_string(p.x()) + "," + std::to_string(p.y());
+  doing += ", release at " + At(p);
   if (!w->IsClosed()) test::Release(w, p.x(), p.y());
 }
 
@@ -160,7 +160,7 @@ void Reset() {
 }
 
 void TypeSomewhere(const Ref<Window>& w) {
-  const std::vector<Ref<EditField>> fields = ControlsOf<EditField>(w);
+  const std::vector<Ref<EditField>> fields = Of<EditField>(w->Controls());
   if (fields.empty()) return;
   const Ref<EditField> field = OneOf(fields);
   doing = "typed";
@@ -170,7 +170,7 @@ void TypeSomewhere(const Ref<Window>& w) {
 
 void CloseOne(const Ref<Window>& w) {
   doing = "close " + w->ClassName();
-  if (Cast<PanelWindow>(w) != nullptr && Shown<PanelWindow>().size() < 2) return;
+  if (Cast<PanelWindow>(w) != nullptr && Of<PanelWindow>(Shown()).size() < 2) return;
   w->widget()->close();
 }
 
@@ -180,10 +180,11 @@ void Act() {
   if (roll <= 45) {
     Gesture(OneOf(shown));
   } else if (roll <= 65) {
-    doing = "tick";
-    Ticks(OneOf(shown));
+    const Ref<Window> w = OneOf(shown);
+    doing = w->ClassName();
+    Ticks(w);
   } else if (roll <= 76) {
-    FastFwd(OneOf(Shown<PanelWindow>()));
+    FastFwd(OneOf(Of<PanelWindow>(Shown())));
   } else if (roll <= 80) {
     Reset();
   } else if (roll <= 90) {
@@ -199,14 +200,14 @@ void Act() {
 // The windows' timers tick only when the monkey ticks them.
 void HoldTimers() {
   for (const Ref<Window>& w : WindowsFrontToBack()) {
-    for (const Ref<Timer>& t : ControlsOf<Timer>(w)) t->SetPeriod(24 * 3600 * 1000);
+    for (const Ref<Timer>& t : Of<Timer>(w->Controls())) t->SetPeriod(24 * 3600 * 1000);
   }
 }
 
 void CheckTree(const Ref<class WindowTree>& w) {
   const int32_t s = w->LastPopActivated;
-  const auto before = splitsSeen.find(w.shared());
-  const int32_t was = before == splitsSeen.end() ? 0 : before->second;
+  const auto seen = splitsSeen.find(w.shared());
+  const int32_t was = seen == splitsSeen.end() ? 0 : seen->second;
   Check(s >= was && s <= was + 1, "Tree: splits went from " + std::to_string(was) + " to " + std::to_string(s));
   Check(s <= 7 && w->numHLines == s && w->numVLines == 2 * s && w->PopOrder.UBound() == s,
         "Tree: the counts of populations, bars and lines disagree with " + std::to_string(s) + " splits");
@@ -216,12 +217,11 @@ void CheckTree(const Ref<class WindowTree>& w) {
     const Ref<Rectangle> frame = w->Named<Rectangle>("RectangleBound", k);
     const Ref<EditField> label = w->Named<EditField>("EditFieldPopLabel", k);
     const bool used = k <= s;
-    Check(pop(k)->Visible() == used && frame->Visible() == used && label->Visible() == used,
-          "Tree: population " + std::to_string(k) + " is shown or hidden against the splits");
-    Check(!used || (pop(k)->Top() == pop(0)->Top() && frame->Left() == pop(k)->Left() - 1 &&
-                    frame->Top() == pop(k)->Top() - 1 && label->Left() == frame->Left() &&
-                    label->Top() == frame->Top() - 17),
-          "Tree: population " + std::to_string(k) + " has parted from its frame, its label or the others' height");
+    Check(pop(k)->Visible() == used && frame->Visible() == used && label->Visible() == used &&
+              (!used || (pop(k)->Top() == pop(0)->Top() && frame->Left() == pop(k)->Left() - 1 &&
+                         frame->Top() == pop(k)->Top() - 1 && label->Left() == frame->Left() &&
+                         label->Top() == frame->Top() - 17)),
+          "Tree: population " + std::to_string(k) + ", its frame and its label disagree with the splits");
   }
   std::vector<driftCan*> order;
   for (int32_t j = 0; j <= s; ++j) {
@@ -243,15 +243,15 @@ void CheckTree(const Ref<class WindowTree>& w) {
     Check(bar->RightEnd(0) == pop(m) &&
               std::search(order.begin(), order.end(), sides.begin(), sides.end()) != order.end(),
           which + " does not join the populations its split made");
-    Check(bar->leftVLine == upright(2 * m - 1) && bar->rightVLine == upright(2 * m), which + " has the wrong lines");
-    Check(bar->X1() < bar->X2() && bar->Y1() == bar->TimeDepth && bar->Y2() == bar->TimeDepth, which + " is misplaced");
+    Check(bar->leftVLine == upright(2 * m - 1) && bar->rightVLine == upright(2 * m) && bar->X1() < bar->X2() &&
+              bar->Y1() == bar->TimeDepth && bar->Y2() == bar->TimeDepth,
+          which + " is misplaced or has the wrong lines");
     for (const auto& [line, x] : {std::pair{bar->leftVLine, bar->X1()}, std::pair{bar->rightVLine, bar->X2()}}) {
       Check(line->X1() == x && line->X2() == x && line->Y2() == bar->TimeDepth, which + " has lost a vertical line");
     }
   }
   for (int32_t v = 1; v <= 14; ++v) {
-    Check(upright(v)->Visible() == (v <= 2 * s),
-          "Tree: vertical line " + std::to_string(v) + " is shown or hidden wrongly");
+    Check(upright(v)->Visible() == (v <= 2 * s), "Tree: vertical line " + std::to_string(v) + " is shown wrongly");
   }
   const bool running = w->Named<Timer>("TimerWait")->Mode() == 2;
   Check(running == (w->Named<PushButton>("PushButtonFastFwd")->Caption() == "Pause"),
@@ -260,13 +260,13 @@ void CheckTree(const Ref<class WindowTree>& w) {
 
 void CheckInvariants() {
   // Closing the last simulation window would end the program: the monkey keeps one.
-  Check(!Shown<PanelWindow>().empty(), "no simulation window is on screen");
+  Check(!Of<PanelWindow>(Shown()).empty(), "no simulation window is on screen");
   std::set<std::string> classes;
   std::map<std::shared_ptr<Window>, int32_t> splits;
   for (const Ref<Window>& w : WindowsFrontToBack()) {
     Check(classes.insert(w->ClassName()).second && GetImplicitWindow(w->ClassName()) == w,
           "more than one live " + w->ClassName());
-    for (const Ref<SpriteCanvas>& c : ControlsOf<SpriteCanvas>(w)) {
+    for (const Ref<SpriteCanvas>& c : Of<SpriteCanvas>(w->Controls())) {
       const std::string which = w->ClassName() + " " + c->Name() + "(" + std::to_string(c->Index()) + ")";
       Check(c->AniTrons.UBound() >= 0 && c->AniTrons(0) == nullptr, which + ": element 0 is not empty");
       for (int32_t i = 1; i <= c->AniTrons.UBound(); ++i) {
@@ -304,7 +304,10 @@ void Run() {
       if (n > 1) Act();
       test::ProcessPending();
       HoldTimers();
-      if (std::exception_ptr e = TakeUnhandledException()) std::rethrow_exception(e);
+      if (std::exception_ptr e = TakeUnhandledException()) {
+        doing += "; an exception escaped";
+        std::rethrow_exception(e);
+      }
       CheckInvariants();
     } catch (const std::exception& e) {
       std::fprintf(stderr, "monkey: seed %u, action %ld (%s): %s\n", seed, n, doing.c_str(), e.what());
