@@ -1,78 +1,266 @@
-// Start-up: the parameters are set before the first window exists, the
-// Divergence window opens with the splash in front of it, and what escapes the
-// start-up or the event loop is reported while the program still ends normally.
-#include <gtest/gtest.h>
+// The application shell as a user meets it: Main's run and its report of what
+// escapes; the menu bar, what it enables, its window and Edit commands; every
+// window as it shows; how the splash and the About window close.
+#include <QClipboard>
+#include <QMenuBar>
+
+#include <set>
 
 #include "ProgramTest.h"
+#include "Texts.h"
 #include "WindowAbout.h"
 #include "WindowDiverge.h"
-#include "WindowSplash.h"
-#include "virionTron.h"
+#include "WindowResetDrift.h"
+#include "WindowTree.h"
 
 namespace {
 
 using StartUp = test::ProgramTest;
 
-TEST_F(StartUp, OpenShowsTheDivergenceWindowWithTheSplashInFront) {
+// No Divergence window, but registered as one: asked for that window, the accessor raises.
+struct Impostor : Window { std::string ClassName() const override { return WindowDiverge::kClassName; } };
+
+TEST_F(StartUp, MainRunsTheProgramAndReportsWhatEscapesSkippingTheStepsAfterIt) {
+  const Ref<class App> fixtureApp = App();
+  // What is done before Main and once it opened; the report ("" for none) and the windows left.
+  using Case = std::tuple<std::function<void()>, std::function<void()>, std::string, size_t>;
+  for (const auto& [before, onceOpen, report, windowsLeft] : std::vector<Case>{
+           // Quit, from a Divergence window made with none of the parameters set before.
+           {[] { Globals::PopSize = 7; Globals::SequenceLength = 3; },
+            [&] {
+              EXPECT_NE(App(), fixtureApp);
+              EXPECT_EQ(WindowsFrontToBack(), (std::vector<Ref<Window>>{WindowSplash(), WindowDiverge()}));
+              EXPECT_TRUE(WindowSplash()->Visible() && WindowDiverge()->Visible());
+              const Ref<driftCan> patientZero = WindowDiverge()->Named<driftCan>("myDriftCan", 0);
+              EXPECT_EQ(patientZero->AniTrons.UBound(), 50);
+              EXPECT_EQ(Cast<virionTron>(patientZero->AniTrons(1))->Sequence->ubound(), 100);
+              ChooseMenuItem("FileQuit");
+            },
+            "", 2},
+           // "Go there" in the last window, without a browser: the About window closes, then a box tells the address.
+           {[] {}, [] {
+              WindowSplash()->Close();
+              WindowDiverge()->Close();
+              EXPECT_TRUE(ChooseMenuItem("AppleAboutMyApplication"));  // a handler Main bound
+              EXPECT_EQ(WindowAbout()->Named<PushButton>("PushButtonGoThere")->Caption(), "Go there");
+              test::ClickButton(WindowAbout()->Named<PushButton>("PushButtonGoThere"));
+            },
+            Texts::WebAddress(), 0},
+           // The Open event's second step raises: no splash is made.
+           {[] { New<Impostor>()->Constructor(); }, [] {}, "is of another class", 1}}) {
+    SCOPED_TRACE(report);
+    before();
+    // A box stays up while the event loop passes by a few times.
+    int polls = 0;
+    bool aboutUnderBox = false;
+    test::MessageBoxes boxes([&] {
+      aboutUnderBox |= GetImplicitWindow(WindowAbout::kClassName) != nullptr;
+      return ++polls > 5;
+    });
+    EXPECT_TRUE(test::RunMain(onceOpen));
+    EXPECT_EQ(boxes.Texts().size(), report.empty() ? 0u : 1u);
+    for (const std::string& text : boxes.Texts()) EXPECT_NE(text.find(report), std::string::npos) << text;
+    EXPECT_FALSE(aboutUnderBox);
+    EXPECT_EQ(WindowsFrontToBack().size(), windowsLeft);
+    test::CloseAllWindows();
+  }
+}
+
+// Each menu, then its items; the kind is the framework's class of a quit or an application-menu item.
+struct Entry { const char *name, *text, *shortcut = "", *kind = ""; };
+const std::vector<std::vector<Entry>> kBar = {
+    {{"UntitledMenu3", "File"}, {"FileReset", "Reset..."}, {"FileQuit", "Quit", "Cmd+Q", "quit"}},
+    {{"UntitledMenu1", "Edit"}, {"EditUndo", "Undo", "Cmd+Z"}, {"UntitledMenu2", "-"}, {"EditCut", "Cut", "Cmd+X"},
+     {"EditCopy", "Copy", "Cmd+C"}, {"EditPaste", "Paste", "Cmd+V"}, {"EditClear", "Clear"}},
+    {{"UntitledMenu0", "Simulation"}, {"SimulationDivergence", "Divergence"}, {"SimulationTree", "Tree"},
+     {"AppleAboutMyApplication", "About Trevalin...", "", "application"}}};
+
+TEST_F(StartUp, TheBarHoldsItsMenusAsLaidOutAndTheAccessorsLookItemsUpAtEveryCall) {
+  const Ref<MenuBar> bar = App()->MenuBar();
+  ASSERT_EQ(bar, Ref<MenuBar>(Menu()));
+  ASSERT_EQ(bar->Count(), 3);
+  for (int32_t m = 0; m < 3; ++m) {
+    ASSERT_EQ(bar->Item(m)->Count() + 1, static_cast<int32_t>(kBar[m].size()));
+    for (int32_t i = 0; i <= bar->Item(m)->Count(); ++i) {
+      const Entry& e = kBar[m][i];
+      const Ref<MenuItem> item = i == 0 ? bar->Item(m) : bar->Item(m)->Item(i - 1);
+      const std::string kind = Cast<QuitMenuItem>(item) ? "quit" : Cast<AppleMenuItem>(item) ? "application" : "";
+      EXPECT_EQ(std::tuple(item->Name(), item->Text(), item->KeyboardShortcut(), item->AutoEnable(), kind),
+                std::tuple(e.name, e.text, e.shortcut, true, e.kind));
+    }
+  }
+  App()->SetMenuBar(New<MenuBar>());
+  EXPECT_EQ(AppleAboutMyApplication(), nullptr);
+  RuntimeRegisterAppObject(nullptr);
+  EXPECT_THROW(FileReset(), NilObjectException);
+}
+
+// The items enabled once the menus are brought up to date, beyond the application's own, always enabled.
+std::set<std::string> EnabledBeyondTheApplicationsCommands() {
+  UpdateMenuItems();
+  std::set<std::string> enabled;
+  for (const std::vector<Entry>& menu : kBar) {
+    for (size_t i = 1; i < menu.size(); ++i) {
+      if (App()->MenuBar()->Lookup(menu[i].name)->Enabled()) enabled.insert(menu[i].name);
+    }
+  }
+  for (const char* own : {"AppleAboutMyApplication", "SimulationDivergence", "SimulationTree", "FileQuit"}) {
+    if (enabled.erase(own) == 0) enabled.insert(std::string("not ") + own);
+  }
+  return enabled;
+}
+
+TEST_F(StartUp, EachWindowCommandBringsTheOpenWindowForwardOrMakesAFreshOne) {
+  QGuiApplication::clipboard()->clear();  // nothing to paste into a focused field
   App()->Event_Open();
-  EXPECT_TRUE(WindowDiverge()->Visible());
-  EXPECT_TRUE(WindowSplash()->Visible());
-  EXPECT_EQ(FrontWindow(), Ref<Window>(WindowSplash()));
-  // Nothing else is open: neither the About window nor a simulation window
-  // other than Divergence.
-  EXPECT_EQ(WindowsFrontToBack(),
-            (std::vector<Ref<Window>>{Ref<Window>(WindowSplash()), Ref<Window>(WindowDiverge())}));
-  EXPECT_EQ(GetImplicitWindow(WindowAbout::kClassName), nullptr);
+  EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), std::set<std::string>{});  // with the splash in front
+  // The command, its window's class, what is enabled with it in front, the command that puts another in front.
+  using Case = std::tuple<const char*, const char*, std::set<std::string>, const char*>;
+  for (const auto& [command, className, enabled, other] : std::vector<Case>{
+           {"SimulationDivergence", WindowDiverge::kClassName, {"FileReset"}, "AppleAboutMyApplication"},
+           {"SimulationTree", WindowTree::kClassName, {"FileReset"}, "SimulationDivergence"},
+           {"AppleAboutMyApplication", WindowAbout::kClassName, {}, "SimulationTree"}}) {
+    SCOPED_TRACE(command);
+    ASSERT_TRUE(ChooseMenuItem(command));
+    const Ref<Window> first = GetImplicitWindow(className);
+    EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), enabled);
+    ASSERT_TRUE(ChooseMenuItem(other));
+    // Through the front window's own commands, bar or not.
+    FrontWindow()->widget()->findChild<QAction*>(QString::fromLatin1(command))->trigger();
+    EXPECT_EQ(GetImplicitWindow(className), first);
+    EXPECT_EQ(FrontWindow(), first);
+    first->widget()->close();
+    ASSERT_TRUE(ChooseMenuItem(command));
+    EXPECT_NE(GetImplicitWindow(className), first);
+    EXPECT_EQ(FrontWindow(), GetImplicitWindow(className));
+  }
 }
 
-TEST_F(StartUp, TheParametersTakeTheirDefaultsBeforeTheDivergenceWindowIsMade) {
-  // As before the application opens: no generator yet, and parameters that
-  // would show if the window were made with them.
-  Globals::myRAlea = nullptr;
-  Globals::PopSize = 7;
-  Globals::SequenceLength = 3;
-  Globals::EffectOnFitness = "D";
-  App()->Event_Open();
-  Ref<driftCan> patientZero = WindowDiverge()->Named<driftCan>("myDriftCan", 0);
-  ASSERT_EQ(patientZero->AniTrons.UBound(), 50);
-  EXPECT_EQ(Cast<virionTron>(patientZero->AniTrons(1))->Sequence->ubound(), 100);
-  EXPECT_EQ(WindowDiverge()->Named<driftCan>("myDriftCan", 1)->AniTrons.UBound(), 0);
-  EXPECT_EQ(Globals::EffectOnFitness, "B");
+TEST_F(StartUp, TheEditCommandsFollowAndActOnTheTextFieldInFocus) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  ASSERT_TRUE(ChooseMenuItem("SimulationDivergence"));
+  ASSERT_TRUE(ChooseMenuItem("FileReset"));
+  const Ref<Window> reset = WindowResetDrift();
+  const Ref<EditField> popSize = reset->Named<EditField>("EditFieldPopSize");
+  QLineEdit* field = static_cast<QLineEdit*>(popSize->widget());
+  test::Click(reset, popSize->Left() + 5, popSize->Top() + 5);
+  field->selectAll();
+  // Nothing to paste or undo yet.
+  EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), (std::set<std::string>{"EditCut", "EditCopy", "EditClear"}));
+  // Each command on the selection from, length: the field's text and the clipboard after it.
+  for (const auto& [command, from, length, after] : std::vector<std::tuple<const char*, int, int, const char*>>{
+           {"EditCut", 1, 1, "5 0"}, {"EditPaste", 0, 0, "05 0"}, {"EditCopy", 1, 1, "05 5"},
+           {"EditClear", 0, 1, "5 5"}, {"EditUndo", 0, 0, "05 5"}}) {
+    field->setSelection(from, length);
+    ASSERT_TRUE(ChooseMenuItem(command)) << command;
+    EXPECT_EQ(popSize->Text() + " " + clipboard->text().toStdString(), after) << command;
+  }
+  test::Click(reset, reset->Width() - 5, 5);  // beside the field, which loses the focus
+  EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), std::set<std::string>{});
+  EXPECT_FALSE(ChooseMenuItem("EditPaste"));
 }
 
-TEST_F(StartUp, MainOpensTheProgramAndRunsUntilQuitIsChosen) {
-  Ref<class App> before = App();
-  test::MessageBoxes boxes;
-  bool opened = false;
-  EXPECT_TRUE(test::RunMain([&] {
-    // Main made and registered a new application object, gave it the bar and
-    // bound its handlers before the Open event.
-    opened = App() != before && App()->MenuBar() == Ref<MenuBar>(Menu()) && WindowDiverge()->Visible() &&
-             FrontWindow() == Ref<Window>(WindowSplash());
-    ChooseMenuItem("SimulationDivergence");
-    opened = opened && FrontWindow() == Ref<Window>(WindowDiverge());
-    ChooseMenuItem("FileQuit");
-  }));
-  EXPECT_TRUE(opened);
-  EXPECT_TRUE(boxes.Texts().empty());
+// Opens a window as a user does, by the menu commands given, or by starting the program with none.
+Ref<Window> Open(const std::vector<std::string>& commands) {
+  if (commands.empty()) App()->Event_Open();
+  for (const std::string& command : commands) ChooseMenuItem(command);
+  return FrontWindow();
 }
 
-TEST_F(StartUp, AnExceptionThatLeavesTheEventLoopIsReportedAndMainReturns) {
-  test::MessageBoxes boxes;
-  test::RunMain([] { RunGuarded([] { throw OutOfBoundsException(9, 4); }); });
-  ASSERT_EQ(boxes.Texts().size(), 1u);
-  EXPECT_NE(boxes.Texts()[0].find("Index 9 out of bounds"), std::string::npos) << boxes.Texts()[0];
+std::string Focused(const Ref<Window>& w) {
+  for (const Ref<Control>& c : w->Controls()) {
+    const Ref<RectControl> r = Cast<RectControl>(c);
+    if (r == nullptr || r->widget() == nullptr || r->widget() != QApplication::focusWidget()) continue;
+    return c->Name() + (c->Index() == kNoIndex ? "" : "(" + std::to_string(c->Index()) + ")");
+  }
+  return "none";
 }
 
-TEST_F(StartUp, AnExceptionRaisedBeforeTheEventLoopIsReportedAndNoWindowOpens) {
-  // Kept before the loop runs, as one raised by a start-up step is: the loop
-  // gives it back at once, before the application opens.
-  RunGuarded([] { throw NilObjectException("A start-up step found nil"); });
-  test::MessageBoxes boxes;
-  Main();
-  ASSERT_EQ(boxes.Texts().size(), 1u);
-  EXPECT_NE(boxes.Texts()[0].find("A start-up step found nil"), std::string::npos) << boxes.Texts()[0];
-  EXPECT_TRUE(WindowsFrontToBack().empty());
+// The title bar, the frame's boxes, a menu bar, the content's size, the cover shown pixel for pixel as the
+// picture holds it; after "|", the control with the first focus, then the one after each Tab, round to the first.
+std::string Shown(const Ref<Window>& w) {
+  const QWidget* top = w->widget();
+  const Qt::WindowFlags boxes = top->windowFlags();
+  std::string s = top->windowTitle().toStdString() + ":" + (boxes & Qt::WindowCloseButtonHint ? " close" : "") +
+                  (boxes & Qt::WindowMinimizeButtonHint ? " min" : "") + (boxes & Qt::WindowMaximizeButtonHint ? " max" : "") +
+                  (top->minimumSize() != top->maximumSize() ? " resize" : "") + (top->findChild<QMenuBar*>() ? " bar " : " ") +
+                  std::to_string(w->Width()) + "x" + std::to_string(w->Height());
+  if (const Ref<Canvas> canvas = Cast<Canvas>(w->ControlByName("CanvasBrismoorCover"))) {
+    const QImage cover = BrismoorCover()->image().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = test::Grab(w).convertToFormat(cover.format()).copy(canvas->Left(), canvas->Top(), 158, 204);
+    s += canvas->Backdrop() == BrismoorCover() && shown == cover ? " cover" : " no cover";
+  }
+  const std::string first = Focused(w);
+  s += " | " + first;
+  for (int tabs = 0; first != "none" && tabs < 10; ++tabs) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    s += " " + Focused(w);
+    if (Focused(w) == first) break;
+  }
+  return s;
+}
+
+TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQuitsOnCtrlQ) {
+  // The commands that open it, what Shown tells of it (no title shows as a blank one, not as the program's
+  // name), and the widest text a label or button comes to show: name, index, text.
+  using Case = std::tuple<std::vector<std::string>, const char*, std::vector<std::tuple<const char*, int32_t, const char*>>>;
+  for (const auto& [commands, shown, widest] : std::vector<Case>{
+           {{"SimulationDivergence"},
+            "Divergence: close bar 608x436 | EditFieldFastFwd ListBoxSequence PushButtonFastFwd EditFieldFastFwd",
+            {{"StaticTextSourcePop", 0, "Pt Zero"}, {"StaticTextSourcePop", 1, "Pt One"}, {"GenCounter", 0, "99999"},
+             {"StaticTextNumDiffs", kNoIndex, "500"}}},
+           {{"SimulationTree"},
+            "Tree: close bar 662x540 | EditFieldPopLabel(0) PushButtonFastFwd ListBoxSequence EditFieldPopLabel(0)",
+            {{"PushButtonFastFwd", kNoIndex, "Pause"}, {"CountUp", kNoIndex, "1001"}, {"StaticTextNumDiffs", kNoIndex, "500"}}},
+           {{"SimulationDivergence", "FileReset"},
+            " : 360x251 | EditFieldPopSize PopupMenuMutEffects PushButtonCancel EditFieldSeqLen PushButtonOkay EditFieldPopSize", {}},
+           {{"AppleAboutMyApplication"}, "About Trevalin: 441x535 cover | PushButtonClose PushButtonGoThere PushButtonClose", {}},
+           {std::vector<std::string>{}, " : close min max resize 327x371 cover | none", {}}}) {
+    SCOPED_TRACE(shown);
+    const Ref<Window> w = Open(commands);
+    ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == w->widget(); }));
+    EXPECT_EQ(Shown(w), shown);
+    for (const auto& [name, index, text] : widest) {
+      if (const Ref<PushButton> button = Cast<PushButton>(w->Named<Control>(name, index))) button->SetCaption(text);
+      else w->Named<StaticText>(name, index)->SetText(text);
+    }
+    int texts = 0;
+    for (const Ref<Control>& c : w->Controls()) {
+      if (Cast<StaticText>(c) == nullptr && Cast<PushButton>(c) == nullptr) continue;
+      const TextPlace place = PlaceOfText(Cast<RectControl>(c));
+      EXPECT_TRUE(place.fits && place.coveredBy.empty()) << c->Name() << " needs " << place.width << " x "
+          << place.height << ", under " << testing::PrintToString(place.coveredBy);
+      texts += place.width > 0;
+    }
+    EXPECT_GE(texts, 3);
+    QTest::keyClick(test::Handle(w), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(test::RunEventLoop(1000));  // the Quit asked for ends the next run as it starts
+    test::CloseAllWindows();
+  }
+}
+
+TEST_F(StartUp, TheSplashClosesOnItsTimerEitherWindowAtAClicksReleaseAndTheAboutWindowAtOK) {
+  const Ref<Window> splash = Open({});
+  const Ref<Timer> timer = splash->Named<WindowSplash::TimerClose>("TimerClose");
+  EXPECT_EQ(timer->Mode(), 1);
+  EXPECT_EQ(timer->Period(), 7000);
+  timer->SetPeriod(1);  // restarts only a running timer, whose tick then comes from the event loop
+  ASSERT_TRUE(test::ProcessUntil([&] { return splash->IsClosed(); }, 2000));
+  EXPECT_EQ(timer->Mode(), 0);
+  // Over the splash's cover, then over the About window's text.
+  for (const auto& [commands, x, y] : std::vector<std::tuple<std::vector<std::string>, int, int>>{
+           {{}, 200, 100}, {{"AppleAboutMyApplication"}, 100, 400}}) {
+    const Ref<Window> w = Open(commands);
+    test::Press(w, x, y);
+    EXPECT_TRUE(w->Visible()) << w->ClassName();
+    test::Release(w, x, y);
+    EXPECT_EQ(GetImplicitWindow(w->ClassName()), nullptr);
+  }
+  const Ref<PushButton> ok = Open({"AppleAboutMyApplication"})->Named<PushButton>("PushButtonClose");
+  EXPECT_EQ(ok->Caption(), "OK");
+  test::ClickButton(ok);
+  EXPECT_EQ(WindowsFrontToBack(), std::vector<Ref<Window>>{WindowDiverge()});
 }
 
 }  // namespace
