@@ -95,8 +95,9 @@ TEST_F(StartUp, TheBarHoldsItsMenusAsLaidOutAndTheAccessorsLookItemsUpAtEveryCal
   EXPECT_THROW(FileReset(), NilObjectException);
 }
 
-// The items enabled once the menus are brought up to date, beyond the application's own, always enabled.
-std::set<std::string> EnabledBeyondTheApplicationsCommands() {
+// The items enabled once the menus are brought up to date, beyond the application's own commands, which
+// must be enabled whatever is in front.
+std::set<std::string> Enabled() {
   UpdateMenuItems();
   std::set<std::string> enabled;
   for (const std::vector<Entry>& menu : kBar) {
@@ -113,7 +114,7 @@ std::set<std::string> EnabledBeyondTheApplicationsCommands() {
 TEST_F(StartUp, EachWindowCommandBringsTheOpenWindowForwardOrMakesAFreshOne) {
   QGuiApplication::clipboard()->clear();  // nothing to paste into a focused field
   App()->Event_Open();
-  EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), std::set<std::string>{});  // with the splash in front
+  EXPECT_EQ(Enabled(), std::set<std::string>{});  // with the splash in front
   // The command, its window's class, what is enabled with it in front, the command that puts another in front.
   using Case = std::tuple<const char*, const char*, std::set<std::string>, const char*>;
   for (const auto& [command, className, enabled, other] : std::vector<Case>{
@@ -123,7 +124,7 @@ TEST_F(StartUp, EachWindowCommandBringsTheOpenWindowForwardOrMakesAFreshOne) {
     SCOPED_TRACE(command);
     ASSERT_TRUE(ChooseMenuItem(command));
     const Ref<Window> first = GetImplicitWindow(className);
-    EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), enabled);
+    EXPECT_EQ(Enabled(), enabled);
     ASSERT_TRUE(ChooseMenuItem(other));
     ASSERT_TRUE(ChooseMenuItem(command));
     EXPECT_EQ(GetImplicitWindow(className), first);
@@ -139,24 +140,24 @@ TEST_F(StartUp, TheEditCommandsFollowAndActOnTheTextFieldInFocus) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
   ASSERT_TRUE(ChooseMenuItem("SimulationDivergence"));
+  const Ref<EditField> fastFwd = WindowDiverge()->Named<EditField>("EditFieldFastFwd");
+  test::TypeInto(fastFwd, "25");
+  static_cast<QLineEdit*>(fastFwd->widget())->selectAll();
+  EXPECT_EQ(Enabled(), (std::set<std::string>{"FileReset", "EditUndo", "EditCut", "EditCopy", "EditClear"}));  // no paste
+  ASSERT_TRUE(ChooseMenuItem("EditCopy"));
   ASSERT_TRUE(ChooseMenuItem("FileReset"));
   const Ref<Window> reset = WindowResetDrift();
   const Ref<EditField> popSize = reset->Named<EditField>("EditFieldPopSize");
-  QLineEdit* field = static_cast<QLineEdit*>(popSize->widget());
   test::Click(reset, popSize->Left() + 5, popSize->Top() + 5);
-  field->selectAll();
-  // Nothing to paste or undo yet.
-  EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), (std::set<std::string>{"EditCut", "EditCopy", "EditClear"}));
   // Each command on the selection from, length: the field's text and the clipboard after it.
   for (const auto& [command, from, length, after] : std::vector<std::tuple<const char*, int, int, const char*>>{
-           {"EditCut", 1, 1, "5 0"}, {"EditPaste", 0, 0, "05 0"}, {"EditCopy", 1, 1, "05 5"},
-           {"EditClear", 0, 1, "5 5"}, {"EditUndo", 0, 0, "05 5"}}) {
-    field->setSelection(from, length);
+           {"EditPaste", 0, 9, "25 25"}, {"EditCut", 1, 1, "2 5"}, {"EditClear", 0, 1, " 5"}, {"EditUndo", 0, 0, "2 5"}}) {
+    static_cast<QLineEdit*>(popSize->widget())->setSelection(from, length);
     ASSERT_TRUE(ChooseMenuItem(command)) << command;
     EXPECT_EQ(popSize->Text() + " " + clipboard->text().toStdString(), after) << command;
   }
   test::Click(reset, reset->Width() - 5, 5);  // beside the field, which loses the focus
-  EXPECT_EQ(EnabledBeyondTheApplicationsCommands(), std::set<std::string>{});
+  EXPECT_EQ(Enabled(), std::set<std::string>{});
   EXPECT_FALSE(ChooseMenuItem("EditPaste"));
 }
 
