@@ -1,229 +1,190 @@
-// The Divergence window: its opening and founding, Fast Fwd and the generation
-// counters, closing during a run, and File > Reset....
-#include <gtest/gtest.h>
+// The Divergence window's founding, Fast Fwd and counters, and the Reset dialog.
+#include <vector>
 
 #include "DivergenceSupport.h"
 #include "Menu.h"
+#include "WindowResetDrift.h"
 
 namespace {
 
-using coretest::ProbeRAlea;
-using divtest::DivergenceTest;
-using divtest::kAbove500;
-using divtest::kNotPositive;
-using divtest::Letters;
-using divtest::Point;
+using namespace simtest;
+using Divergence = SimulationTest;
+using ResetDialog = SimulationTest;
 
-using Divergence = DivergenceTest;
+const std::string kNotPositive = "The number of generations for fast forward must be a positive integer.";
+const std::string kAbove500 = "The maximum number of generations for fast forward is 500.";
 
-TEST_F(Divergence, OpensHiddenWithPatientZeroOneGenerationPastItsFounding) {
-  Ref<class WindowDiverge> w = WindowDiverge();
-  EXPECT_FALSE(w->Visible());
-  EXPECT_EQ(Patient(w, 0)->AniTrons.UBound(), 50);
-  EXPECT_EQ(Patient(w, 1)->AniTrons.UBound(), 0);
-  EXPECT_EQ(Generations(w, 0), "0");
-  EXPECT_EQ(Generations(w, 1), "0");
-  EXPECT_FALSE(w->Named<counter>("CountDown")->Visible());
-  EXPECT_EQ(Text(w, "CountDown"), "0");
-  EXPECT_EQ(Mode(w), 0);
-  EXPECT_EQ(w->Named<Timer>("TimerWait")->Period(), 100);
-  EXPECT_EQ(w->Named<EditField>("EditFieldFastFwd")->Text(), "1");
-  EXPECT_TRUE(ButtonEnabled(w));
-  EXPECT_EQ(WindowDiverge(), w);
+// Each patient's size and counter, the count-down, whether it shows, the timer's mode, the button, the field.
+std::string State(const Ref<Window>& w) {
+  return Join(Pop(w, 0)->AniTrons.UBound(), Text(w, "GenCounter", 0), Pop(w, 1)->AniTrons.UBound(),
+              Text(w, "GenCounter", 1), "count", Text(w, "CountDown"), w->Named<counter>("CountDown")->Visible(),
+              "mode", w->Named<Timer>("TimerWait")->Mode(), w->Named<PushButton>("PushButtonFastFwd")->Enabled(),
+              w->Named<EditField>("EditFieldFastFwd")->Text());
+}
+// Types text into the generations field and clicks Fast Fwd; the message boxes' texts.
+std::vector<std::string> FastFwd(const Ref<Window>& w, const std::string& text) {
+  test::MessageBoxes boxes;
+  test::TypeInto(w->Named<EditField>("EditFieldFastFwd"), text);
+  test::ClickButton(w->Named<PushButton>("PushButtonFastFwd"));
+  return boxes.Texts();
 }
 
-// The founding's draws, in order: the founder's place (2) and letters (10:
-// "AAACCCGGTC"); per copy its clone (1, or 1 + 1 + letters + 3 when it
-// mutates) then its place (2); then one generation (per child the parent and
-// acceptance pairs and its clone; then every child's place). With seed 9 one
-// copy mutates (position 2 becomes "G", a new colour, fitness 101), child 2
-// descends from it, and child 4 mutates in the generation. The figures were
-// worked out by a second generator replaying the draws in that order; another
-// order gives others.
+// 56 draws in order: the founder's, each copy's clone and place, a generation. With
+// seed 9 one copy mutates (position 2, fitness 101), child 2 descends from it, child 4 mutates.
 TEST_F(Divergence, TheFoundingTakesItsDrawsInOrder) {
-  struct Expected {
-    Point place;
-    std::string letters;
-    Color color;
-    double fitness;
-  };
-  const std::vector<Expected> expected = {
-      {{208, 170}, "AAACCCGGTC", RGB(0, 0, 0), 100.0},
-      {{18, 27}, "AGACCCGGTC", RGB(179, 115, 2), 101.0},
-      {{103, 21}, "AAACCCGGTC", RGB(0, 0, 0), 100.0},
-      {{229, 49}, "AAACCCGATC", RGB(248, 40, 50), 101.0},
-  };
-  Ref<ProbeRAlea> g = coretest::StartSeeded(9);
+  Seed(9);
   Globals::PopSize = 4;
   Globals::SequenceLength = 10;
-  Ref<driftCan> zero = Patient(WindowDiverge(), 0);
-  ASSERT_EQ(zero->AniTrons.UBound(), 4);
-  for (int i = 1; i <= 4; ++i) {
-    Ref<virionTron> v = Cast<virionTron>(zero->AniTrons(i));
-    const Expected& e = expected[static_cast<size_t>(i - 1)];
-    EXPECT_EQ(Point(v->X, v->Y), e.place) << i;
-    EXPECT_EQ(Letters(v), e.letters) << i;
-    EXPECT_EQ(v->myColor, e.color) << i;
-    EXPECT_EQ(v->Fitness, e.fitness) << i;
+  Ref<driftCan> zero = Pop(WindowDiverge(), 0);
+  std::string founded;
+  for (int i = 1; i <= zero->AniTrons.UBound(); ++i) {
+    const Ref<virionTron> v = Cast<virionTron>(zero->AniTrons(i));
+    founded += Join(v->X, v->Y, Letters(v), +v->myColor.red, +v->myColor.green, +v->myColor.blue, v->Fitness) + "; ";
   }
-  EXPECT_EQ(coretest::DrawsTaken(9, g->state()), 56);  // all of them, no more
+  EXPECT_EQ(founded,
+            "208 170 AAACCCGGTC 0 0 0 100; 18 27 AGACCCGGTC 179 115 2 101; 103 21 AAACCCGGTC 0 0 0 100; "
+            "229 49 AAACCCGATC 248 40 50 101; ");
+  EXPECT_EQ(coretest::DrawsTaken(9, Drawn()), 56);
 }
 
-TEST_F(Divergence, FastFwdRejectsCountsOutsideOneTo500AndResetsTheField) {
-  Ref<class WindowDiverge> w = Open();
-  for (const char* text : {"", "abc", "0", "-3", "0.99"}) {
-    EXPECT_EQ(FastFwd(w, text), std::vector<std::string>{kNotPositive}) << text;
-    EXPECT_EQ(w->Named<EditField>("EditFieldFastFwd")->Text(), "1") << text;
+// The range tests come before the timer's: while a run is on (the button disabled, the
+// action raised directly) a bad count is still reported, and a good one changes nothing.
+TEST_F(Divergence, OpensIdleAndFastFwdRefusesCountsOutsideOneTo500) {
+  Ref<class WindowDiverge> w = WindowDiverge();
+  EXPECT_EQ(Join(w->Visible(), w->Named<Timer>("TimerWait")->Period(), WindowDiverge() == w), "0 100 1");
+  EXPECT_EQ(State(Open(w)), "50 0 0 0 count 0 0 mode 0 1 1");
+  for (const auto& [text, field] : std::vector<std::pair<std::string, std::string>>{
+           {"", "1"}, {"abc", "1"}, {"0", "1"}, {"-3", "1"}, {"0.99", "1"}, {"500.5", "500"}, {"501", "500"}}) {
+    EXPECT_EQ(FastFwd(w, text), std::vector<std::string>{field == "1" ? kNotPositive : kAbove500}) << text;
+    EXPECT_EQ(State(w), "50 0 0 0 count 0 0 mode 0 1 " + field) << text;
   }
-  for (const char* text : {"500.5", "501"}) {
-    EXPECT_EQ(FastFwd(w, text), std::vector<std::string>{kAbove500}) << text;
-    EXPECT_EQ(w->Named<EditField>("EditFieldFastFwd")->Text(), "500") << text;
-  }
-  EXPECT_EQ(Mode(w), 0);
-  EXPECT_TRUE(ButtonEnabled(w));
-  EXPECT_EQ(Text(w, "CountDown"), "0");
-}
-
-// A run of k generations takes k + 1 ticks: ticks 1 to k each run a generation
-// (the generator moves on), the last finds the count at 0, draws nothing, stops
-// the timer and enables the button.
-TEST_F(Divergence, FastFwdRunsTheRoundedCountOfGenerations) {
-  Ref<ProbeRAlea> g = coretest::StartSeeded(4);
-  Ref<class WindowDiverge> w = Open();
-  int generations = 0;
-  for (const auto& [text, k] :
-       std::vector<std::pair<std::string, int>>{{"1", 1}, {"2.6", 3}, {"1.2", 1}, {"500", 500}, {"500.0", 500}}) {
-    EXPECT_TRUE(FastFwd(w, text).empty()) << text;
-    EXPECT_EQ(w->Named<EditField>("EditFieldFastFwd")->Text(), text);
-    EXPECT_EQ(Text(w, "CountDown"), Str(k)) << text;
-    for (int tick = 1; tick <= k; ++tick) {
-      ASSERT_EQ(Mode(w), 2) << text << " tick " << tick;
-      ASSERT_FALSE(ButtonEnabled(w));
-      const double before = g->state();
-      Tick(w);
-      ASSERT_NE(g->state(), before);
-      ASSERT_EQ(Generations(w, 0), Str(++generations));
-      ASSERT_EQ(Generations(w, 1), "0");
-    }
-    EXPECT_FALSE(w->Named<counter>("CountDown")->Visible());
-    EXPECT_EQ(Text(w, "CountDown"), "0");
-    EXPECT_EQ(Mode(w), 2);
-    const double before = g->state();
-    Tick(w);
-    EXPECT_EQ(g->state(), before);
-    EXPECT_EQ(Mode(w), 0);
-    EXPECT_TRUE(ButtonEnabled(w));
-    EXPECT_EQ(Generations(w, 0), Str(generations));
-  }
-}
-
-// The button is disabled while a run is on, so no click reaches it; were its
-// action raised anyway, the range tests still come first.
-TEST_F(Divergence, WhileARunIsOnTheButtonIsDisabledAndABadCountIsStillReported) {
-  Ref<class WindowDiverge> w = Open();
-  Ref<PushButton> button = w->Named<PushButton>("PushButtonFastFwd");
   EXPECT_TRUE(FastFwd(w, "3").empty());
   Tick(w);
-  EXPECT_TRUE(FastFwd(w, "7").empty());
-  EXPECT_EQ(Text(w, "CountDown"), "2");
   test::MessageBoxes boxes;
-  w->PushButtonFastFwd_Action(button);
-  EXPECT_TRUE(boxes.Texts().empty());
-  EXPECT_EQ(Text(w, "CountDown"), "2");
-  test::TypeInto(w->Named<EditField>("EditFieldFastFwd"), "0");
-  w->PushButtonFastFwd_Action(button);
+  for (const char* text : {"7", "0"}) {
+    test::TypeInto(w->Named<EditField>("EditFieldFastFwd"), text);
+    w->PushButtonFastFwd_Action(w->Named<PushButton>("PushButtonFastFwd"));
+  }
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kNotPositive});
-  EXPECT_EQ(w->Named<EditField>("EditFieldFastFwd")->Text(), "1");
-  EXPECT_EQ(Text(w, "CountDown"), "2");
-  EXPECT_EQ(Mode(w), 2);
+  EXPECT_EQ(State(w), "50 1 0 0 count 2 0 mode 2 0 1");
 }
 
-// A counter counts the generations since its patient was last empty: taking
-// the last virion out zeroes it at once, a drop changes it not, and every tick
-// zeroes it while the patient is empty.
+// k generations take k + 1 ticks; the last one draws nothing and ends the run.
+TEST_F(Divergence, FastFwdRunsTheRoundedCountOfGenerations) {
+  Ref<class WindowDiverge> w = Open(WindowDiverge());
+  int done = 0;
+  for (const auto& [text, k] : std::vector<std::pair<std::string, int>>{
+           {"1", 1}, {"2.6", 3}, {"2.5", 3}, {"1.2", 1}, {"500", 500}, {"500.0", 500}}) {
+    EXPECT_TRUE(FastFwd(w, text).empty()) << text;
+    for (int tick = 1; tick <= k + 1; ++tick) {
+      ASSERT_EQ(State(w), Join(50, done, 0, 0, "count", k + 1 - tick, "0 mode 2 0", text)) << tick;
+      const double before = Drawn();
+      Tick(w);
+      ASSERT_EQ(Drawn() != before, tick <= k) << text << " tick " << tick;
+      done += tick <= k;
+    }
+    EXPECT_EQ(State(w), Join(50, done, 0, 0, "count 0 0 mode 0 1", text));
+  }
+}
+
+// A counter counts generations since its patient was last empty: a drop changes it not,
+// taking the last virion out zeroes it at once. A held virion belongs to no patient.
 TEST_F(Divergence, TheCountersFollowTheirPatients) {
-  Ref<class WindowDiverge> w = Open();
-  Ref<driftCan> zero = Patient(w, 0), one = Patient(w, 1);
+  Ref<class WindowDiverge> w = Open(WindowDiverge());
+  Ref<driftCan> zero = Pop(w, 0), one = Pop(w, 1);
   EXPECT_TRUE(FastFwd(w, "20").empty());
   Tick(w);
-  EXPECT_EQ(Generations(w, 0), "1");
-  EXPECT_EQ(Generations(w, 1), "0");
-
-  // One of several, from Patient Zero into the empty Patient One.
-  Drag(w, On(zero, zero->AniTrons(1)), Centre(one));
-  EXPECT_EQ(zero->AniTrons.UBound(), 49);
-  EXPECT_EQ(one->AniTrons.UBound(), 1);
-  EXPECT_EQ(Generations(w, 0), "1");
-  EXPECT_EQ(Generations(w, 1), "0");
+  const Ref<aniTron> t = zero->AniTrons(1);
+  test::Press(w, On(zero, t).first, On(zero, t).second);
   Tick(w);
-  EXPECT_EQ(Generations(w, 0), "2");
-  EXPECT_EQ(Generations(w, 1), "1");
-  EXPECT_EQ(one->AniTrons.UBound(), 50);
-
-  // The last one: the counter falls to 0 at the press.
+  EXPECT_FALSE(Holds(zero, t));
+  test::Move(w, 400, 100);
+  test::Release(w, 400, 100);
+  EXPECT_EQ(Join(State(w), Holds(one, t)), "50 2 1 0 count 18 0 mode 2 0 20 1");
+  Tick(w);
+  EXPECT_EQ(State(w), "50 3 50 1 count 17 0 mode 2 0 20");
   Globals::PopSize = 1;
   Tick(w);
-  ASSERT_EQ(one->AniTrons.UBound(), 1);
-  EXPECT_EQ(Generations(w, 1), "2");
-  const Point p = On(one, one->AniTrons(1));
-  test::Press(w, p.first, p.second);
-  EXPECT_EQ(Generations(w, 1), "0");
+  EXPECT_EQ(State(w), "1 4 1 2 count 16 0 mode 2 0 20");
+  test::Press(w, On(one, one->AniTrons(1)).first, On(one, one->AniTrons(1)).second);
+  EXPECT_EQ(State(w), "1 4 0 0 count 16 0 mode 2 0 20");
   test::Release(w, 300, 260);
-  EXPECT_EQ(one->AniTrons.UBound(), 0);
+  zero->doDetach(1);  // emptied unheard of: zeroed at the tick
   Tick(w);
-  EXPECT_EQ(Generations(w, 0), "4");
-  EXPECT_EQ(Generations(w, 1), "0");
-
-  // Emptied without the window hearing of it, Patient Zero is zeroed at the tick.
-  zero->doDetach(1);
-  EXPECT_EQ(Generations(w, 0), "4");
-  Tick(w);
-  EXPECT_EQ(Generations(w, 0), "0");
+  EXPECT_EQ(State(w), "0 0 0 0 count 15 0 mode 2 0 20");
 }
 
-// The run's ticks come from the event loop here; after the close, the tick the
-// loop would deliver next finds the timer ended with its window.
-TEST_F(Divergence, ClosingTheWindowEndsItsRun) {
-  Ref<ProbeRAlea> g = coretest::StartSeeded(7);
-  Ref<class WindowDiverge> w = Open();
-  Ref<Timer> timer = w->Named<Timer>("TimerWait");
-  timer->SetPeriod(100);
-  Ref<StaticText> countDown = w->Named<StaticText>("CountDown");
-  Ref<StaticText> generations = w->Named<StaticText>("GenCounter", 0);
-  const Ref<aniTron> old = Patient(w, 0)->AniTrons(1);
-  EXPECT_TRUE(FastFwd(w, "400").empty());
-  ASSERT_TRUE(test::ProcessUntil([&] { return generations->Text() != "0"; }));
-  w->widget()->close();
-  EXPECT_TRUE(w->IsClosed());
-  const std::string left = countDown->Text(), run = generations->Text();
-  EXPECT_EQ(Val(left) + Val(run), 400.0);
-  const double before = g->state();
-  timer->Tick();
-  test::ProcessPending();
-  EXPECT_EQ(g->state(), before);
-  EXPECT_EQ(countDown->Text(), left);
-  EXPECT_EQ(generations->Text(), run);
-
-  Ref<class WindowDiverge> fresh = WindowDiverge();
-  EXPECT_NE(fresh, w);
-  EXPECT_EQ(Mode(fresh), 0);
-  EXPECT_TRUE(ButtonEnabled(fresh));
-  EXPECT_EQ(Text(fresh, "CountDown"), "0");
-  EXPECT_EQ(Generations(fresh, 0), "0");
-  EXPECT_EQ(Patient(fresh, 0)->AniTrons.UBound(), 50);
-  EXPECT_FALSE(Holds(Patient(fresh, 0), old));
-  EXPECT_NE(g->state(), before);
+// Types the two numbers and presses Okay.
+void Okay(const Ref<Window>& d, const std::string& popSize, const std::string& seqLen) {
+  test::TypeInto(d->Named<EditField>("EditFieldPopSize"), popSize);
+  test::TypeInto(d->Named<EditField>("EditFieldSeqLen"), seqLen);
+  test::ClickButton(d->Named<PushButton>("PushButtonOkay"));
 }
-
-TEST_F(Divergence, FileResetOpensTheResetDialog) {
-  Ref<class WindowDiverge> w = Open();
-  ASSERT_EQ(FrontWindow(), Ref<Window>(w));
+// The dialog's fields, row and warning, or that it is closed; then the values stored.
+std::string Dialog(const Ref<Window>& d) {
+  return (d->IsClosed()
+              ? "closed"
+              : Join(d->Named<EditField>("EditFieldPopSize")->Text(), d->Named<EditField>("EditFieldSeqLen")->Text(),
+                     d->Named<PopupMenu>("PopupMenuMutEffects")->ListIndex(),
+                     d->Named<StaticText>("StaticTextWarning")->Visible())) +
+         Join(" :", Globals::PopSize, Globals::SequenceLength, Globals::EffectOnFitness);
+}
+// File > Reset... in front of the given window: enabled, and it opens the dialog.
+Ref<Window> FileResetIn(const Ref<Window>& w) {
+  EXPECT_EQ(FrontWindow(), w);
   UpdateMenuItems();
-  EXPECT_TRUE(FileReset()->Enabled());
-  EXPECT_TRUE(ChooseMenuItem("FileReset"));
-  Ref<Window> dialog = GetImplicitWindow("WindowResetDrift.WindowResetDrift");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(dialog->Visible());
+  EXPECT_TRUE(FileReset()->Enabled() && ChooseMenuItem("FileReset"));
+  return GetImplicitWindow(WindowResetDrift::kClassName);
+}
+// Where a window stands, whether it is shown, its population's size.
+std::string Place(const Ref<Window>& w) {
+  return Join(w->Left(), w->Top(), w->Visible(), Pop(w, 0)->AniTrons.UBound());
+}
+
+// A window on screen restarts where it stood, one not on screen is left; unchanged values still restart.
+TEST_F(ResetDialog, OkayStoresTheValuesAndRestartsEachWindowOnScreenInPlace) {
+  const double mutRate = Globals::MutRatePerSeq;
+  Ref<class WindowTree> tree = WindowTree();
+  const Ref<aniTron> virion = Pop(tree, 0)->AniTrons(1);
+  Ref<class WindowDiverge> diverge = Open(WindowDiverge());
+  diverge->SetLeft(140);
+  diverge->SetTop(90);
+  Ref<Window> d = FileResetIn(diverge);
+  EXPECT_EQ(Join(Dialog(d), d->Named<PopupMenu>("PopupMenuMutEffects")->List(0)), "50 100 0 0 : 50 100 B Beneficial");
+  d->Named<PopupMenu>("PopupMenuMutEffects")->SetListIndex(1);
+  Okay(d, "40", "200");
+  EXPECT_EQ(Join(Dialog(d), Globals::MutRatePerSeq == mutRate), "closed : 40 200 N 1");
+  EXPECT_EQ(Join(diverge->IsClosed(), Place(WindowDiverge()), Letters(Pop(WindowDiverge(), 0)->AniTrons(40)).size()),
+            "1 140 90 1 40 200");
+  EXPECT_EQ(Join(WindowTree() == tree, tree->Visible(), Pop(tree, 0)->AniTrons(1) == virion), "1 0 1");
+
+  WindowDiverge()->Close();
+  Open(tree)->SetLeft(40);
+  tree->SetTop(60);
+  Globals::EffectOnFitness = "D";
+  Okay(d = FileResetIn(tree), "40", "200");
+  EXPECT_EQ(Join(Dialog(d), tree->IsClosed(), Place(WindowTree()), WindowDiverge()->Visible()),
+            "closed : 40 200 D 1 40 60 1 40 0");
+}
+
+// Anything but a whole number from 1 to 500 in either field warns and stores nothing; nor does Cancel.
+TEST_F(ResetDialog, OkayRefusesEitherNumberOutsideOneTo500AndCancelStoresNothing) {
+  Ref<class WindowDiverge> w = Open(WindowDiverge());
+  Ref<Window> d;
+  for (const std::string bad : {"0", "501", "", "abc", "-5", "12.5"}) {
+    for (const bool inPopSize : {true, false}) {
+      if (d != nullptr) test::ClickButton(d->Named<PushButton>("PushButtonCancel"));
+      ASSERT_EQ(Dialog(d = WindowResetDrift()), "50 100 0 0 : 50 100 B");
+      d->Named<PopupMenu>("PopupMenuMutEffects")->SetListIndex(2);
+      Okay(d, inPopSize ? bad : "40", inPopSize ? "200" : bad);
+      EXPECT_EQ(Dialog(d), (inPopSize ? Join(bad, 200) : Join(40, bad)) + " 2 1 : 50 100 B");
+    }
+  }
+  EXPECT_EQ(WindowDiverge(), w);
+  Okay(d, "1", "500");
+  EXPECT_EQ(Dialog(d), "closed : 1 500 D");
+  Okay(d = WindowResetDrift(), "500", "1");
+  EXPECT_EQ(Join(Dialog(d), Pop(WindowDiverge(), 0)->AniTrons.UBound()), "closed : 500 1 D 500");
 }
 
 }  // namespace

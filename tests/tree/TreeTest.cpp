@@ -1,172 +1,184 @@
-#include <gtest/gtest.h>
-
-#include "TreeTestSupport.h"
-#include "WindowResetDrift.h"
-#include "virionTron.h"
+// The Tree window: its run, the panel while paused, and the splits while running.
+#include "../divergence/DivergenceSupport.h"
 
 namespace {
 
-using Tree = treetest::TreeTest;
+using namespace simtest;
+using Tree = SimulationTest;
+using Split = SimulationTest;
 
-TEST_F(Tree, OpensWithPopulationZeroCentredAtTheBottomOfTheTreeArea) {
-  Ref<class WindowTree> w = WindowTree();
-  EXPECT_FALSE(w->Visible());
-  EXPECT_EQ(Pop(w, 0)->Left(), 311);
-  EXPECT_EQ(Pop(w, 0)->Top(), 355);
-  EXPECT_EQ(Frame(w, 0)->Left(), 310);
-  EXPECT_EQ(Frame(w, 0)->Top(), 354);
-  EXPECT_EQ(Label(w, 0)->Left(), 310);
-  EXPECT_EQ(Label(w, 0)->Top(), 337);
-  ASSERT_EQ(w->PopOrder.UBound(), 0);
-  EXPECT_EQ(w->PopOrder(0), Ref<driftCan>(Pop(w, 0)));
-  EXPECT_TRUE(Root(w)->Active);
-  EXPECT_EQ(CountUp(w)->Text(), "0");
-  EXPECT_EQ(Button(w)->Caption(), "Fast Fwd");
-  EXPECT_EQ(Ticker(w)->Mode(), 0);
-  ASSERT_EQ(Pop(w, 0)->AniTrons.UBound(), 50);
-  for (int i = 1; i <= 50; ++i) {
-    EXPECT_EQ(Pop(w, 0)->AniTrons(i)->width, 5);
-    EXPECT_EQ(Pop(w, 0)->AniTrons(i)->height, 5);
+Ref<PushButton> Button(const Ref<Window>& w) { return w->Named<PushButton>("PushButtonFastFwd"); }
+// Population k's canvas, frame and label (left and top of each), and how many of the three show.
+std::string Where(const Ref<Window>& w, int k) {
+  const Ref<RectControl> c = Pop(w, k), f = w->Named<Rectangle>("RectangleBound", k),
+                         l = w->Named<EditField>("EditFieldPopLabel", k);
+  return Join(c->Left(), c->Top(), f->Left(), f->Top(), l->Left(), l->Top(),
+              c->Visible() + f->Visible() + l->Visible());
+}
+// A line's ends, and whether it shows.
+std::string Ends(const Ref<Line>& l) {
+  return Join(l->X1()) + "," + Join(l->Y1()) + "-" + Join(l->X2()) + "," + Join(l->Y2()) +
+         (l->Visible() ? "" : " hidden");
+}
+// The populations under a bar's left and right ends.
+std::string Groups(const Ref<HLine>& h) {
+  std::string s;
+  for (int i = 0; i <= h->LeftEnd.UBound(); ++i) s += (i > 0 ? "," : "") + Join(h->LeftEnd(i)->Index());
+  for (int i = 0; i <= h->RightEnd.UBound(); ++i) s += (i > 0 ? "," : "/") + Join(h->RightEnd(i)->Index());
+  return s;
+}
+// Every bar in use: its groups, itself, its left and right vertical lines (index and ends).
+std::string Bars(const Ref<class WindowTree>& w) {
+  std::string s;
+  for (int m = 1; m <= w->numHLines; ++m) {
+    const Ref<HLine> h = w->Named<HLine>("myHLine", m);
+    s += (m > 1 ? " | " : "") + Join(Groups(h), Ends(h), "v" + Join(h->leftVLine->Index()), Ends(h->leftVLine),
+                                     "v" + Join(h->rightVLine->Index()), Ends(h->rightVLine));
   }
-  for (int k = 1; k <= 7; ++k) {
-    EXPECT_FALSE(Pop(w, k)->Visible());
-    EXPECT_EQ(Pop(w, k)->AniTrons.UBound(), 0);
-    EXPECT_EQ(Pop(w, k)->Left(), 628);
-    EXPECT_EQ(Pop(w, k)->Top(), 62 + 42 * (k - 1));
-    EXPECT_FALSE(Frame(w, k)->Visible());
-    EXPECT_FALSE(Label(w, k)->Visible());
-  }
-  for (int m = 0; m <= 7; ++m) EXPECT_FALSE(Bar(w, m)->Visible());
+  return s;
 }
-
-TEST_F(Tree, TheButtonStartsAndPausesTheRun) {
-  Ref<class WindowTree> w = Open();
-  test::ClickButton(Button(w));
-  EXPECT_EQ(Button(w)->Caption(), "Pause");
-  EXPECT_EQ(Ticker(w)->Mode(), 2);
-  test::ClickButton(Button(w));
-  EXPECT_EQ(Button(w)->Caption(), "Fast Fwd");
-  EXPECT_EQ(Ticker(w)->Mode(), 0);
+// The canvases' Lefts in tree order.
+std::string Lefts(const Ref<class WindowTree>& w) {
+  std::string s;
+  for (int j = 0; j <= w->PopOrder.UBound(); ++j) s += (j > 0 ? " " : "") + Join(w->PopOrder(j)->Left());
+  return s;
 }
+void ClickPopulation(const Ref<Window>& w, int k) { test::Click(w, Centre(Pop(w, k)).first, Centre(Pop(w, k)).second); }
 
-TEST_F(Tree, EveryThirdGenerationThePopulationsRise) {
-  Ref<class WindowTree> w = Open();
-  test::ClickButton(Button(w));
-  Ref<aniTron> before = Pop(w, 0)->AniTrons(1);
-  Tick(w);  // reads 0: a generation and a move
-  EXPECT_EQ(CountUp(w)->Text(), "1");
-  EXPECT_NE(Pop(w, 0)->AniTrons(1), before);
-  EXPECT_EQ(Pop(w, 0)->Top(), 354);
-  EXPECT_EQ(Frame(w, 0)->Top(), 353);
-  EXPECT_EQ(Label(w, 0)->Top(), 336);
-  EXPECT_EQ(Root(w)->Y1(), 395);
-  Tick(w);  // reads 1
-  Tick(w);  // reads 2
-  EXPECT_EQ(Pop(w, 0)->Top(), 354);
-  Tick(w);  // reads 3
-  EXPECT_EQ(Pop(w, 0)->Top(), 353);
-}
-
-TEST_F(Tree, AFullRunEndsAfterGenerationOneThousand) {
+// Rises on the ticks that read 0, 3, ..., 999; the one that reads 1000 still runs a generation,
+// the next only stops the run, and so does the first tick of a later start.
+TEST_F(Tree, OpensAndRisesEveryThirdGenerationUntilGenerationOneThousand) {
   Globals::SequenceLength = 20;  // a shorter sequence keeps the run quick
-  Ref<class WindowTree> w = Open();
-  test::ClickButton(Button(w));
-  for (int tick = 0; tick < 1001; ++tick) Tick(w);
-  EXPECT_EQ(CountUp(w)->Text(), "1001");
-  EXPECT_EQ(Button(w)->Caption(), "Pause");
-  // 334 moves: on the ticks that read 0, 3, ..., 999.
-  EXPECT_EQ(Pop(w, 0)->Top(), 21);
-  EXPECT_EQ(Frame(w, 0)->Top(), 20);
-  EXPECT_EQ(Label(w, 0)->Top(), 3);
-  EXPECT_EQ(Root(w)->Y1(), 62);
-  EXPECT_EQ(Root(w)->Y2(), 397);
-  for (int k = 1; k <= 7; ++k) EXPECT_EQ(Pop(w, k)->Top(), 62 + 42 * (k - 1));
-  Ref<aniTron> last = Pop(w, 0)->AniTrons(1);
-  Tick(w);  // reads 1001: stops, nothing else
-  EXPECT_EQ(Ticker(w)->Mode(), 0);
-  EXPECT_EQ(Button(w)->Caption(), "Fast Fwd");
-  EXPECT_EQ(CountUp(w)->Text(), "1001");
-  EXPECT_EQ(Pop(w, 0)->AniTrons(1), last);
-  // Pressed again, the run lasts one tick only.
+  Ref<class WindowTree> w = WindowTree();
+  EXPECT_EQ(Join(w->Visible(), Where(w, 0), Lefts(w), Text(w, "CountUp"), Button(w)->Caption()),
+            "0 311 355 310 354 310 337 3 311 0 Fast Fwd");
+  ASSERT_EQ(Pop(w, 0)->AniTrons.UBound(), 50);
+  for (int i = 1; i <= 50; ++i) EXPECT_EQ(Join(Pop(w, 0)->AniTrons(i)->width, Pop(w, 0)->AniTrons(i)->height), "5 5");
+  test::ClickButton(Button(Open(w)));
+  const Ref<aniTron> founded = Pop(w, 0)->AniTrons(1);
+  Tick(w);
+  EXPECT_EQ(
+      Join(Text(w, "CountUp"), Where(w, 0), Ends(w->Named<Line>("myRootline")), Pop(w, 0)->AniTrons(1) != founded),
+      "1 311 354 310 353 310 336 3 331,395-331,397 1");
+  Tick(w, 2);
+  EXPECT_EQ(Where(w, 0), "311 354 310 353 310 336 3");
+  Tick(w);
+  EXPECT_EQ(Where(w, 0), "311 353 310 352 310 335 3");
+  Tick(w, 997);
+  EXPECT_EQ(Join(Text(w, "CountUp"), Where(w, 0), Ends(w->Named<Line>("myRootline")), Button(w)->Caption()),
+            "1001 311 21 310 20 310 3 3 331,62-331,397 Pause");
+  for (int k = 1; k <= 7; ++k)
+    EXPECT_EQ(Join(Where(w, k), Pop(w, k)->AniTrons.UBound(), w->Named<HLine>("myHLine", k)->Visible()),
+              Join(628, 20 + 42 * k, 620, 19 + 42 * k, 606, 19 + 41 * k, "0 0 0"));
+  const Ref<aniTron> last = Pop(w, 0)->AniTrons(1);
+  Tick(w);
+  EXPECT_EQ(Join(Text(w, "CountUp"), Button(w)->Caption(), Pop(w, 0)->AniTrons(1) == last), "1001 Fast Fwd 1");
   test::ClickButton(Button(w));
   EXPECT_EQ(Button(w)->Caption(), "Pause");
   Tick(w);
-  EXPECT_EQ(Button(w)->Caption(), "Fast Fwd");
-  EXPECT_EQ(CountUp(w)->Text(), "1001");
+  EXPECT_EQ(Join(Text(w, "CountUp"), Button(w)->Caption(), w->Named<Timer>("TimerWait")->Mode()), "1001 Fast Fwd 0");
 }
 
-TEST_F(Tree, TheTimerRunsOnTheEventLoopUntilPaused) {
-  Ref<class WindowTree> w = Open();
+TEST_F(Tree, TheButtonRunsTheTimerOnTheEventLoopUntilPaused) {
+  Ref<class WindowTree> w = WindowTree();
+  w->Show();
   test::ClickButton(Button(w));
-  ASSERT_TRUE(test::ProcessUntil([&] { return CountUp(w)->Text() == "3"; }));
+  ASSERT_TRUE(test::ProcessUntil([&] { return Text(w, "CountUp") == "3"; }));
   test::ClickButton(Button(w));
-  const std::string stopped = CountUp(w)->Text();
+  const std::string paused = Join(Button(w)->Caption(), w->Named<Timer>("TimerWait")->Mode(), Text(w, "CountUp"));
   test::ProcessPending();
-  EXPECT_EQ(CountUp(w)->Text(), stopped);
+  EXPECT_EQ(Join(Button(w)->Caption(), w->Named<Timer>("TimerWait")->Mode(), Text(w, "CountUp")), paused);
+  EXPECT_EQ(paused.substr(0, 10), "Fast Fwd 0");
 }
 
-TEST_F(Tree, WhilePausedTheInspectionPanelTakesVirionsAndNamesTheirLabel) {
-  Ref<class WindowTree> w = Open();
-  test::TypeInto(Label(w, 0), "Root");
-  Ref<aniTron> t = Pop(w, 0)->AniTrons(1);
-  const int x = Pop(w, 0)->Left() + t->X + 2, y = Pop(w, 0)->Top() + t->Y + 2;
-  test::Press(w, x, y);
-  EXPECT_EQ(w->DragTron, t);
-  EXPECT_EQ(w->sourcePop, 0);
-  EXPECT_EQ(Pop(w, 0)->AniTrons.UBound(), 49);
-  Ref<displayCan> slot = w->Named<displayCan>("MyDisplayCan", 0);
-  test::Move(w, 60, 457);
-  test::Release(w, 60, 457);
-  ASSERT_EQ(slot->AniTrons.UBound(), 1);
-  EXPECT_EQ(slot->AniTrons(1), t);
-  EXPECT_EQ(w->Named<StaticText>("StaticTextSourcePop", 0)->Text(), "Root");
-  EXPECT_EQ(w->Named<Listbox>("ListBoxSequence")->Cell(0, 0).size(), 100u);
-  EXPECT_EQ(w->sourcePop, -1);
-}
-
-TEST_F(Tree, ResetRestartsAVisibleTreeWindowInPlace) {
-  Ref<class WindowTree> w = Open();
-  w->SetLeft(40);
-  w->SetTop(60);
-  Ref<class WindowResetDrift> dialog = WindowResetDrift();
-  test::TypeInto(dialog->Named<EditField>("EditFieldPopSize"), "30");
-  test::ClickButton(dialog->Named<PushButton>("PushButtonOkay"));
-  Ref<class WindowTree> fresh = WindowTree();
-  EXPECT_NE(fresh, w);
-  EXPECT_TRUE(fresh->Visible());
-  EXPECT_EQ(fresh->Left(), 40);
-  EXPECT_EQ(fresh->Top(), 60);
-  EXPECT_EQ(Pop(fresh, 0)->AniTrons.UBound(), 30);
-}
-
-TEST_F(Tree, TheSimulationMenuOpensItAndFileResetIsEnabledInFront) {
-  ChooseMenuItem("SimulationTree");
-  Ref<Window> tree = GetImplicitWindow("WindowTree.WindowTree");
-  ASSERT_NE(tree, nullptr);
-  EXPECT_TRUE(tree->Visible());
-  UpdateMenuItems();
-  EXPECT_TRUE(FileReset()->Enabled());
-  EXPECT_TRUE(ChooseMenuItem("FileReset"));
-  EXPECT_NE(GetImplicitWindow("WindowResetDrift.WindowResetDrift"), nullptr);
+// Paused, a press picks up: in a slot the virion names its population's label (from a slot, the
+// slot's label stays); in a parked canvas it stays, and joins the population a split founds there.
+TEST_F(Tree, WhilePausedAPressPicksUpAndAVirionLeftInAParkedCanvasJoinsItsSplit) {
+  Ref<class WindowTree> w = Open(WindowTree());
+  test::TypeInto(w->Named<EditField>("EditFieldPopLabel", 0), "Root");
+  const Ref<aniTron> shown = Pop(w, 0)->AniTrons(1), other = Pop(w, 0)->AniTrons(2), parked = Pop(w, 0)->AniTrons(3);
+  Drag(w, On(Pop(w, 0), shown), Centre(Slot(w, 1)));
+  Drag(w, On(Pop(w, 0), other), Centre(Slot(w, 0)));
+  EXPECT_EQ(Join(w->LastPopActivated, Holds(Slot(w, 1), shown), Holds(Slot(w, 0), other)), "0 1 1");
+  Drag(w, Centre(Slot(w, 0)), Centre(Slot(w, 1)));
+  EXPECT_EQ(Slots(w), "/ " + Letters(other) + "/Root #");
+  Drag(w, On(Pop(w, 0), parked), {640, 80});
+  EXPECT_TRUE(Holds(Pop(w, 1), parked));
+  test::ClickButton(Button(w));
+  ClickPopulation(w, 0);
+  EXPECT_EQ(Join(Where(w, 1), Pop(w, 0)->AniTrons.UBound(), Pop(w, 1)->AniTrons.UBound(), Holds(Pop(w, 1), parked)),
+            "414 355 413 354 413 337 3 46 2 1");
 }
 
 TEST_F(Tree, AnElementMadeWithoutAnIndexIsLaidOutLikeItsArraysFirst) {
   Ref<class WindowTree> w = WindowTree();
-  Ref<WindowTree::myHLine> extra = w->New<WindowTree::myHLine>();
-  extra->Constructor();
-  EXPECT_EQ(extra->Name(), "myHLine");
-  EXPECT_EQ(extra->Index(), 0);
-  EXPECT_EQ(extra->X1(), 9);
-  EXPECT_EQ(extra->Y1(), 7);
-  EXPECT_EQ(extra->X2(), 109);
-  EXPECT_FALSE(extra->Visible());
-  EXPECT_EQ(w->Controls().back(), Ref<Control>(extra));
-
+  Ref<WindowTree::myHLine> line = w->New<WindowTree::myHLine>();
+  line->Constructor();
   Ref<WindowTree::myDriftCan> canvas = w->New<WindowTree::myDriftCan>();
   canvas->Constructor();
-  EXPECT_EQ(canvas->Index(), 0);
-  EXPECT_EQ(canvas->Width(), 40);
-  EXPECT_TRUE(canvas->HasHandler("SetProperties"));
+  EXPECT_EQ(Join(line->Name(), line->Index(), Ends(line), w->Controls().back() == canvas, canvas->Index(),
+                 canvas->Width(), canvas->HasHandler("SetProperties")),
+            "myHLine 0 9,7-109,7 hidden 1 0 40 1");
+}
+
+// A bar lies at 396 - g / 3, truncated (385.67 is 385); a new population follows its parent in
+// the tree and in older bars' groups; 155.5 rounds to 156. Clicks off the populations (tree
+// area, a canvas's edge, a parked canvas) and an eighth split change nothing.
+TEST_F(Split, SplitsAtGenerationsReachedByTicksGrowTheTreeInTreeOrder) {
+  Ref<class WindowTree> w = Open(WindowTree());
+  test::ClickButton(Button(w));
+  for (const Point& p : {Point(100, 100), Point(311, 375), Point(640, 80)}) test::Click(w, p.first, p.second);
+  EXPECT_EQ(Join(w->LastPopActivated, w->Named<RootLine>("myRootline")->Active, Where(w, 1)),
+            "0 1 628 62 620 61 606 60 0");
+  Tick(w, 30);
+  Seed(12345);  // the first draw, 0.1056..., takes virion 6 of 50; the next is the stream's second
+  const Ref<aniTron> sixth = Pop(w, 0)->AniTrons(6);
+  ClickPopulation(w, 0);
+  EXPECT_EQ(Globals::myRAlea->random(), 0.3100736851315986);
+  EXPECT_EQ(Join(Pop(w, 0)->AniTrons.UBound(), Pop(w, 1)->AniTrons(1) == sixth,
+                 w->Named<RootLine>("myRootline")->Active, Where(w, 0), Where(w, 1)),
+            "49 1 0 207 345 206 344 206 327 3 414 345 413 344 413 327 3");
+  EXPECT_EQ(Bars(w), "0/1 227,386-434,386 v1 227,386-227,386 v2 434,386-434,386");
+  Tick(w);  // reads 30: a rise, which the vertical lines follow
+  EXPECT_EQ(Bars(w), "0/1 227,386-434,386 v1 227,385-227,386 v2 434,385-434,386");
+  ClickPopulation(w, 0);
+  EXPECT_EQ(Join(Lefts(w), Bars(w)),
+            "156 312 468 0,2/1 254,386-488,386 v1 254,385-254,386 v2 488,385-488,386 | "
+            "0/2 176,385-332,385 v3 176,385-176,385 v4 332,385-332,385");
+  Tick(w, 3);  // a rise; a line whose group holds two stays
+  EXPECT_EQ(Bars(w),
+            "0,2/1 254,386-488,386 v1 254,385-254,386 v2 488,384-488,386 | "
+            "0/2 176,385-332,385 v3 176,384-176,385 v4 332,384-332,385");
+  ClickPopulation(w, 1);
+  EXPECT_EQ(Join(Lefts(w), Bars(w)),
+            "124 248 372 496 0,2/1,3 206,386-454,386 v1 206,385-206,386 v2 454,384-454,386 | "
+            "0/2 144,385-268,385 v3 144,384-144,385 v4 268,384-268,385 | "
+            "1/3 392,384-516,384 v5 392,384-392,384 v6 516,384-516,384");
+  std::string lefts, groups;
+  for (const int parent : {2, 0, 0, 0}) ClickPopulation(w, parent), lefts += Lefts(w) + "; ";
+  for (int m = 1; m <= 7; ++m) groups += Groups(w->Named<HLine>("myHLine", m)) + " ";
+  EXPECT_EQ(lefts + groups,
+            "104 208 312 416 520; 89 178 267 356 445 534; 78 156 234 312 390 468 546; "
+            "69 138 207 276 345 414 483 552; 0,7,6,5,2,4/1,3 0,7,6,5/2,4 1/3 2/4 0,7,6/5 0,7/6 0/7 ");
+  const std::string tree = Join(Bars(w), Lefts(w), Pop(w, 0)->AniTrons.UBound(), w->numVLines);
+  ClickPopulation(w, 0);
+  EXPECT_EQ(Join(Bars(w), Lefts(w), Pop(w, 0)->AniTrons.UBound(), w->numVLines), tree);
+  for (int k = 0; k <= 7; ++k)  // every frame and label with its canvas, all at one height
+    EXPECT_EQ(Where(w, k), Join(Pop(w, k)->Left(), 343, Pop(w, k)->Left() - 1, 342, Pop(w, k)->Left() - 1, 325, 3));
+}
+
+// Emptied by a split, a population stays in the tree, and a click on it is refused whole.
+TEST_F(Split, APopulationOfOneGivesItsVirionAwayAndStaysInTheTree) {
+  Ref<class WindowTree> w = Open(WindowTree());
+  Pop(w, 0)->AniTrons.Redim(1);
+  const Ref<aniTron> only = Pop(w, 0)->AniTrons(1);
+  test::ClickButton(Button(w));
+  ClickPopulation(w, 0);
+  EXPECT_EQ(Join(Pop(w, 0)->AniTrons.UBound(), Pop(w, 1)->AniTrons(1) == only, Where(w, 0)),
+            "0 1 207 355 206 354 206 337 3");
+  ClickPopulation(w, 0);
+  EXPECT_EQ(Join(w->LastPopActivated, w->numHLines, w->numVLines, Lefts(w), Where(w, 2)),
+            "1 1 2 207 414 628 104 627 103 627 101 0");
 }
 
 }  // namespace
