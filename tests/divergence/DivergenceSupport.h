@@ -64,8 +64,9 @@ inline Point On(const Ref<SpriteCanvas>& c, const Ref<aniTron>& t) {
   return {c->Left() + t->X + 2, c->Top() + t->Y + 2};
 }
 inline Point Centre(const Ref<RectControl>& c) { return {c->Left() + c->Width() / 2, c->Top() + c->Height() / 2}; }
+inline void Press(const Ref<Window>& w, Point p) { test::Press(w, p.first, p.second); }
 inline void Drag(const Ref<Window>& w, Point from, Point to) {
-  test::Press(w, from.first, from.second);
+  Press(w, from);
   test::Move(w, to.first, to.second);
   test::Release(w, to.first, to.second);
 }

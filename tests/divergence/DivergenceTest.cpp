@@ -95,7 +95,7 @@ TEST_F(Divergence, TheCountersFollowTheirPatients) {
   EXPECT_TRUE(FastFwd(w, "20").empty());
   Tick(w);
   const Ref<aniTron> t = zero->AniTrons(1);
-  test::Press(w, On(zero, t).first, On(zero, t).second);
+  Press(w, On(zero, t));
   Tick(w);
   EXPECT_FALSE(Holds(zero, t));
   test::Move(w, 400, 100);
@@ -106,7 +106,7 @@ TEST_F(Divergence, TheCountersFollowTheirPatients) {
   Globals::PopSize = 1;
   Tick(w);
   EXPECT_EQ(State(w), "1 4 1 2 count 16 0 mode 2 0 20");
-  test::Press(w, On(one, one->AniTrons(1)).first, On(one, one->AniTrons(1)).second);
+  Press(w, On(one, one->AniTrons(1)));
   EXPECT_EQ(State(w), "1 4 0 0 count 16 0 mode 2 0 20");
   test::Release(w, 300, 260);
   zero->doDetach(1);  // emptied unheard of: zeroed at the tick

@@ -43,7 +43,11 @@ std::string Lefts(const Ref<class WindowTree>& w) {
   for (int j = 0; j <= w->PopOrder.UBound(); ++j) s += (j > 0 ? " " : "") + Join(w->PopOrder(j)->Left());
   return s;
 }
-void ClickPopulation(const Ref<Window>& w, int k) { test::Click(w, Centre(Pop(w, k)).first, Centre(Pop(w, k)).second); }
+// A real click at the centre of population k's canvas; then the Lefts in tree order.
+std::string ClickPopulation(const Ref<class WindowTree>& w, int k) {
+  test::Click(w, Centre(Pop(w, k)).first, Centre(Pop(w, k)).second);
+  return Lefts(w);
+}
 
 // Rises on the ticks that read 0, 3, ..., 999; the one that reads 1000 still runs a generation,
 // the next only stops the run, and so does the first tick of a later start.
@@ -60,11 +64,7 @@ TEST_F(Tree, OpensAndRisesEveryThirdGenerationUntilGenerationOneThousand) {
   EXPECT_EQ(
       Join(Text(w, "CountUp"), Where(w, 0), Ends(w->Named<Line>("myRootline")), Pop(w, 0)->AniTrons(1) != founded),
       "1 311 354 310 353 310 336 3 331,395-331,397 1");
-  Tick(w, 2);
-  EXPECT_EQ(Where(w, 0), "311 354 310 353 310 336 3");
-  Tick(w);
-  EXPECT_EQ(Where(w, 0), "311 353 310 352 310 335 3");
-  Tick(w, 997);
+  Tick(w, 1000);
   EXPECT_EQ(Join(Text(w, "CountUp"), Where(w, 0), Ends(w->Named<Line>("myRootline")), Button(w)->Caption()),
             "1001 311 21 310 20 310 3 3 331,62-331,397 Pause");
   for (int k = 1; k <= 7; ++k)
@@ -85,10 +85,10 @@ TEST_F(Tree, TheButtonRunsTheTimerOnTheEventLoopUntilPaused) {
   test::ClickButton(Button(w));
   ASSERT_TRUE(test::ProcessUntil([&] { return Text(w, "CountUp") == "3"; }));
   test::ClickButton(Button(w));
-  const std::string paused = Join(Button(w)->Caption(), w->Named<Timer>("TimerWait")->Mode(), Text(w, "CountUp"));
+  const std::string count = Text(w, "CountUp");
   test::ProcessPending();
-  EXPECT_EQ(Join(Button(w)->Caption(), w->Named<Timer>("TimerWait")->Mode(), Text(w, "CountUp")), paused);
-  EXPECT_EQ(paused.substr(0, 10), "Fast Fwd 0");
+  EXPECT_EQ(Join(Button(w)->Caption(), w->Named<Timer>("TimerWait")->Mode(), Text(w, "CountUp")),
+            Join("Fast Fwd", 0, count));
 }
 
 // Paused, a press picks up: in a slot the virion names its population's label (from a slot, the
@@ -140,7 +140,6 @@ TEST_F(Split, SplitsAtGenerationsReachedByTicksGrowTheTreeInTreeOrder) {
             "49 1 0 207 345 206 344 206 327 3 414 345 413 344 413 327 3");
   EXPECT_EQ(Bars(w), "0/1 227,386-434,386 v1 227,386-227,386 v2 434,386-434,386");
   Tick(w);  // reads 30: a rise, which the vertical lines follow
-  EXPECT_EQ(Bars(w), "0/1 227,386-434,386 v1 227,385-227,386 v2 434,385-434,386");
   ClickPopulation(w, 0);
   EXPECT_EQ(Join(Lefts(w), Bars(w)),
             "156 312 468 0,2/1 254,386-488,386 v1 254,385-254,386 v2 488,385-488,386 | "
@@ -155,7 +154,7 @@ TEST_F(Split, SplitsAtGenerationsReachedByTicksGrowTheTreeInTreeOrder) {
             "0/2 144,385-268,385 v3 144,384-144,385 v4 268,384-268,385 | "
             "1/3 392,384-516,384 v5 392,384-392,384 v6 516,384-516,384");
   std::string lefts, groups;
-  for (const int parent : {2, 0, 0, 0}) ClickPopulation(w, parent), lefts += Lefts(w) + "; ";
+  for (const int parent : {2, 0, 0, 0}) lefts += ClickPopulation(w, parent) + "; ";
   for (int m = 1; m <= 7; ++m) groups += Groups(w->Named<HLine>("myHLine", m)) + " ";
   EXPECT_EQ(lefts + groups,
             "104 208 312 416 520; 89 178 267 356 445 534; 78 156 234 312 390 468 546; "
