@@ -47,7 +47,7 @@ std::vector<int> LettersPerLine(const QImage& image) {
 // Off a virion: outside every canvas a press is not claimed (the card, shown without a picture
 // until the first release, stays); on the empty Patient One or an empty slot (sourcePop left
 // alone) it is. A held virion keeps its offset, the card beside it up to the edge (608 - 124).
-TEST_F(Panel, PressesDragsAndReleases) {
+TEST_F(Panel, PressesClaimOnlyOverCanvasesAndThePopUpsFollowTheHeldVirion) {
   Ref<class WindowDiverge> w = Open(WindowDiverge());
   Ref<driftCan> zero = Pop(w, 0), one = Pop(w, 1);
   Drag(w, {300, 260}, {310, 270});
