@@ -1,65 +1,46 @@
 // Pictures and drawing: every pixel where the rules put it.
 #include <gtest/gtest.h>
 
-#include "Layout.h"
 #include "TestSupport.h"
 #include "TextNumber.h"
 
 namespace {
 
-const QColor kWhite(255, 255, 255), kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255), kRed(255, 0, 0), kBlue(0, 0, 255);
 
-// The pixels of image that have colour c: their number and the rectangle around them.
-struct Pixels {
-  int count = 0;
-  QRect extent;
-};
-
-Pixels Find(const QImage& image, const QColor& c) {
-  Pixels found;
+// How many pixels of image have colour c, and the rectangle around them.
+std::pair<int, QRect> Find(const QImage& image, const QColor& c) {
+  std::pair<int, QRect> found;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      if (image.pixelColor(x, y) != c) continue;
-      ++found.count;
-      found.extent |= QRect(x, y, 1, 1);
+      if (image.pixelColor(x, y) == c) ++found.first, found.second |= QRect(x, y, 1, 1);
     }
   }
   return found;
 }
 
-Ref<Picture> Painted(int32_t width, int32_t height, Color c) {
-  Ref<Picture> p = NewPicture(width, height, 32);
-  p->Graphics()->SetForeColor(c);
-  p->Graphics()->FillRect(0, 0, width, height);
-  return p;
-}
-
-TEST(Drawing, ANewPictureIsWhiteAndOpaque) {
-  Ref<Picture> p = NewPicture(7, 5, 32);
-  EXPECT_EQ(p->Width(), 7);
-  EXPECT_EQ(p->Height(), 5);
-  EXPECT_EQ(Find(p->image(), kWhite).count, 35);
-  EXPECT_EQ(p->image().pixel(3, 2), 0xFFFFFFFFu);
-  EXPECT_THROW(NewPicture(7, 5, 8), FrameworkException);
-}
-
-TEST(Drawing, RectanglesCoverExactlyTheirPixels) {
+// A picture is opaque white when made, and drawn whole at its own size.
+TEST(Drawing, RectanglesCoverExactlyTheirPixelsAndATransparentPictureLeavesItsWhiteOut) {
   Ref<Picture> p = NewPicture(20, 20, 32);
+  EXPECT_EQ(p->image().pixel(3, 2), 0xFFFFFFFFu);
   Ref<Graphics> g = p->Graphics();
   g->SetForeColor(RGB(255, 0, 0));
   g->FillRect(2, 3, 5, 4);
   g->SetForeColor(RGB(0, 0, 255));
   g->DrawRect(10, 8, 6, 5);
   g->FillRect(0, 0, 0, 3);  // nothing
-
-  const Pixels red = Find(p->image(), kRed);
-  EXPECT_EQ(red.extent, QRect(2, 3, 5, 4));
-  EXPECT_EQ(red.count, 5 * 4);
-  const Pixels blue = Find(p->image(), kBlue);
-  EXPECT_EQ(blue.extent, QRect(10, 8, 6, 5));
-  EXPECT_EQ(blue.count, 2 * 6 + 2 * 5 - 4);  // a frame one pixel wide
-  EXPECT_EQ(p->image().pixelColor(12, 10), kWhite);
-  EXPECT_EQ(Find(p->image(), kWhite).count, 400 - red.count - blue.count);
+  EXPECT_EQ(Find(p->image(), kRed), std::make_pair(5 * 4, QRect(2, 3, 5, 4)));
+  EXPECT_EQ(Find(p->image(), kBlue), std::make_pair(2 * 6 + 2 * 5 - 4, QRect(10, 8, 6, 5)));  // a frame one pixel wide
+  EXPECT_EQ(Find(p->image(), kWhite).first, 400 - 20 - 18);
+  for (const int32_t transparent : {0, 1}) {
+    p->SetTransparent(transparent);
+    Ref<Picture> page = NewPicture(30, 30, 32);
+    page->Graphics()->FillRect(0, 0, 30, 30);  // black
+    page->Graphics()->DrawPicture(p, 5, 6);
+    EXPECT_EQ(Find(page->image(), kRed), std::make_pair(5 * 4, QRect(7, 9, 5, 4)));
+    EXPECT_EQ(Find(page->image(), kWhite).first, transparent ? 0 : 400 - 20 - 18);
+  }
+  EXPECT_THROW(NewPicture(7, 5, 8), FrameworkException);
 }
 
 // The oval rule worked pixel by pixel: a pixel is inked when its centre lies
@@ -99,93 +80,19 @@ TEST(Drawing, OvalsInkExactlyThePixelsOfTheRuleAndAreCutAtEveryEdge) {
   }
 }
 
-TEST(Drawing, APictureIsDrawnAtItsOwnSizeAndTransparentLeavesWhiteOut) {
-  Ref<Picture> stamp = NewPicture(4, 3, 32);
-  stamp->Graphics()->SetForeColor(RGB(255, 0, 0));
-  stamp->Graphics()->FillRect(1, 1, 2, 1);
-
-  Ref<Picture> opaque = Painted(10, 10, RGB(0, 0, 0));
-  opaque->Graphics()->DrawPicture(stamp, 3, 2);
-  EXPECT_EQ(Find(opaque->image(), kRed).extent, QRect(4, 3, 2, 1));
-  const Pixels white = Find(opaque->image(), kWhite);
-  EXPECT_EQ(white.extent, QRect(3, 2, 4, 3));
-  EXPECT_EQ(white.count, 12 - 2);
-  EXPECT_EQ(Find(opaque->image(), kBlack).count, 100 - 12);
-
-  stamp->SetTransparent(1);
-  Ref<Picture> see = Painted(10, 10, RGB(0, 0, 0));
-  see->Graphics()->DrawPicture(stamp, 3, 2);
-  EXPECT_EQ(Find(see->image(), kRed).extent, QRect(4, 3, 2, 1));
-  EXPECT_EQ(Find(see->image(), kWhite).count, 0);
-  EXPECT_EQ(Find(see->image(), kBlack).count, 100 - 2);
-}
-
-// The rows of image that hold a pixel other than white, as runs of rows.
-std::vector<std::pair<int, int>> InkedBands(const QImage& image) {
-  std::vector<std::pair<int, int>> bands;
-  for (int y = 0; y < image.height(); ++y) {
-    bool inked = false;
-    for (int x = 0; x < image.width() && !inked; ++x) inked = image.pixelColor(x, y) != kWhite;
-    if (!inked) continue;
-    if (!bands.empty() && bands.back().second == y - 1) bands.back().second = y;
-    else bands.push_back({y, y});
-  }
-  return bands;
-}
-
-TEST(Drawing, AReturnInATextStartsANewLine) {
-  Ref<Picture> one = NewPicture(200, 100, 32);
-  one->Graphics()->SetTextSize(14);
-  one->Graphics()->DrawString("HE", 5, 30);
-  const auto oneLine = InkedBands(one->image());
-  ASSERT_EQ(oneLine.size(), 1u);
-  EXPECT_LE(oneLine[0].second, 30);  // capitals stand on the baseline
-  EXPECT_GT(oneLine[0].second, 20);
-
-  Ref<Picture> two = NewPicture(200, 100, 32);
-  two->Graphics()->SetTextSize(14);
-  two->Graphics()->DrawString("HE" + Chr(13) + "HE", 5, 30);
-  const auto twoLines = InkedBands(two->image());
-  ASSERT_EQ(twoLines.size(), 2u);
-  EXPECT_EQ(twoLines[0], oneLine[0]);
-  EXPECT_EQ(twoLines[1].first, twoLines[0].first + 15);  // 1.1 times the size, whatever the face
-  EXPECT_EQ(twoLines[1].second - twoLines[1].first, twoLines[0].second - twoLines[0].first);
-}
-
-class Easel : public Window {
-public:
-  std::string ClassName() const override { return "Easel.Easel"; }
-  void Layout() override {
-    SetProperties(RefTo(this), PropertyStream().Int32("Width", 100).Int32("Height", 80).Boolean("HasBackColor", true)
-                                   .Color("BackColor", RGB(0, 0, 0)));
-  }
-  void CreateControls() override {
-    CreateControlsFromTable(RefTo<Window>(this), {
-      {Make<Canvas>(), "Can", kNoIndex,
-       PropertyStream().Int32("Left", 10).Int32("Top", 20).Int32("Width", 40).Int32("Height", 30), {}, {}},
-    });
-  }
-};
-
-using CanvasTest = test::WindowTest;
-
-TEST_F(CanvasTest, ACanvasShowsItsBackdropAndWhatWasDrawnOverIt) {
-  Ref<Easel> w = New<Easel>();
-  w->Constructor();
-  Ref<Canvas> can = ControlNamed<Canvas>(w, "Can");
-  Ref<Picture> backdrop = Painted(40, 30, RGB(0, 0, 255));
-  backdrop->Graphics()->SetForeColor(RGB(255, 0, 0));
-  backdrop->Graphics()->FillRect(0, 0, 10, 10);
-  can->SetBackdrop(backdrop);
-  can->Graphics()->SetForeColor(RGB(0, 255, 0));
-  can->Graphics()->FillRect(20, 10, 10, 10);
-
-  const QImage shot = test::Grab(w);
-  EXPECT_EQ(Find(shot, kRed).extent, QRect(10, 20, 10, 10));
-  EXPECT_EQ(Find(shot, kGreen).extent, QRect(30, 30, 10, 10));
-  EXPECT_EQ(Find(shot, kBlue).extent, QRect(10, 20, 40, 30));
-  EXPECT_EQ(Find(shot, kBlue).count, 40 * 30 - 100 - 100);
-  EXPECT_EQ(Find(shot, kBlack).count, 100 * 80 - 40 * 30);  // the window's own colour around it
+// Whatever the face, the first line stands on y and each return starts a line
+// 1.1 times the text size lower.
+TEST(Drawing, TextStandsOnItsBaselineAndAReturnStartsALineOnePitchLower) {
+  auto drawn = [](const std::vector<std::pair<std::string, int>>& lines) {
+    Ref<Picture> p = NewPicture(200, 100, 32);
+    p->Graphics()->SetTextSize(14);
+    for (const auto& [text, y] : lines) p->Graphics()->DrawString(text, 5, y);
+    return p->image();
+  };
+  const QImage one = drawn({{"HE", 30}});
+  EXPECT_EQ(Find(one.copy(0, 31, 200, 69), kWhite).first, 200 * 69);
+  EXPECT_LT(Find(one.copy(0, 21, 200, 10), kWhite).first, 200 * 10);
+  EXPECT_EQ(drawn({{"HE" + Chr(13) + "HE", 30}}), drawn({{"HE", 30}, {"HE", 45}}));
 }
 
 }  // namespace
