@@ -1,5 +1,5 @@
-// Timers, and the yield of long loops, which must deliver neither ticks nor
-// user input.
+// Timers, the yield of long loops and the report of an exception nothing caught.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
@@ -10,143 +10,86 @@
 #include "Dialogs.h"
 #include "Layout.h"
 #include "TestSupport.h"
+#include "TextNumber.h"
 
 namespace {
 
 class Clocked : public Window {
 public:
-  std::string ClassName() const override { return className; }
-  void Layout() override { SetProperties(RefTo(this), PropertyStream().Int32("Width", 120).Int32("Height", 80)); }
+  std::string ClassName() const override { return "Clocked.Clocked"; }
   void CreateControls() override {
     CreateControlsFromTable(RefTo<Window>(this), {
-      {Make<Timer>(), "Once", kNoIndex, PropertyStream().Int32("Mode", 0).Int32("Period", 1),
-       {On<Clocked>("Action", &Clocked::Once_Action, "(  )")}, {}},
       {Make<Timer>(), "Beat", kNoIndex, PropertyStream().Int32("Mode", 0).Int32("Period", 1),
        {On<Clocked>("Action", &Clocked::Beat_Action, "(  )")}, {}},
-      {Make<Timer>(), "Witness", kNoIndex, PropertyStream().Int32("Mode", 0).Int32("Period", 1),
-       {On<Clocked>("Action", &Clocked::Witness_Action, "(  )")}, {}},
-      {Make<Canvas>(), "Can", kNoIndex,
-       PropertyStream().Int32("Left", 0).Int32("Top", 0).Int32("Width", 120).Int32("Height", 80),
+      {Make<Canvas>(), "Can", kNoIndex, PropertyStream().Int32("Width", 100).Int32("Height", 100),
        {On<Clocked>("Paint", &Clocked::Can_Paint, "( Graphics )")}, {}},
     });
   }
-  bool Event_MouseDown(int32_t, int32_t) override {
-    ++downs;
-    return false;
-  }
-  void Once_Action(const Ref<Timer>&) { ++once; }
+  bool Event_MouseDown(int32_t, int32_t) override { ++downs; return false; }
   void Beat_Action(const Ref<Timer>& me) {
-    if (inBeat) ++nestedBeats;
+    nested += inBeat;
     inBeat = true;
-    ++beats;
-    if (beats == stopAt) me->SetMode(0);
-    if (beats == closeAt) Close();
-    if (beats == 1 && boxOnFirstBeat) MsgBox("Beat");
+    if (++beats == closeAt) Close();
+    if (beats == 1 && boxOnFirstBeat) {
+      me->Reset();  // started anew, the timer is due again while the box is up
+      MsgBox("Beat" + Chr(13) + "goes on");
+    }
     inBeat = false;
   }
-  void Witness_Action(const Ref<Timer>&) { ++witness; }
   void Can_Paint(const Ref<Canvas>&, const Ref<Graphics>&) { ++paints; }
+  Ref<Timer> Beat() { return ControlNamed<Timer>(RefTo<Window>(this), "Beat"); }
 
-  Ref<Timer> TimerNamed(const std::string& name) { return ControlNamed<Timer>(RefTo<Window>(this), name); }
-  void Start(const std::string& name, int32_t mode) { TimerNamed(name)->SetMode(mode); }
-
-  std::string className = "Clocked.Clocked";
-  int once = 0, beats = 0, witness = 0, paints = 0, downs = 0, nestedBeats = 0;
-  int stopAt = -1, closeAt = -1;
+  int beats = 0, nested = 0, paints = 0, downs = 0, closeAt = -1;
   bool boxOnFirstBeat = false, inBeat = false;
 };
 
-Ref<Clocked> NewClocked(const std::string& className = "Clocked.Clocked") {
-  Ref<Clocked> w = New<Clocked>();
-  w->className = className;
-  w->Constructor();
-  return w;
-}
+// A plain 1 ms timer of the event loop, counting its ticks.
+struct Ticks : QTimer {
+  Ticks() {
+    connect(this, &QTimer::timeout, [this] { ++n; });
+    start(1);
+  }
+  int n = 0;
+};
 
-// Lets a repeating timer of another window tick n more times: the event loop
-// has had its chances to deliver any other due tick by then.
-void LetTimePass(const Ref<Clocked>& witness, int n = 5) {
-  const int target = witness->witness + n;
-  witness->Start("Witness", 2);
-  ASSERT_TRUE(test::ProcessUntil([&] { return witness->witness >= target; }));
-  witness->Start("Witness", 0);
+// A new window whose beat has ticked n times.
+Ref<Clocked> Beating(int n) {
+  Ref<Clocked> w = New<Clocked>();
+  w->Constructor();
+  w->Beat()->SetMode(2);
+  EXPECT_TRUE(test::ProcessUntil([&] { return w->beats >= n; }));
+  return w;
 }
 
 using TimerTest = test::WindowTest;
 
-TEST_F(TimerTest, ModeOneFiresOnceThenIsOff) {
-  Ref<Clocked> w = NewClocked();
-  EXPECT_EQ(w->TimerNamed("Once")->Period(), 1);
-  w->Start("Once", 1);
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->once == 1; }));
-  EXPECT_EQ(w->TimerNamed("Once")->Mode(), 0);
-  LetTimePass(w);
-  EXPECT_EQ(w->once, 1);
-
-  // Set to 1 again, it fires once more.
-  w->Start("Once", 1);
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->once == 2; }));
-  LetTimePass(w);
-  EXPECT_EQ(w->once, 2);
-}
-
-TEST_F(TimerTest, ModeTwoRepeatsUntilModeZero) {
-  Ref<Clocked> w = NewClocked();
-  w->stopAt = 3;
-  w->Start("Beat", 2);
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->beats == 3; }));
-  EXPECT_EQ(w->TimerNamed("Beat")->Mode(), 0);
-  LetTimePass(w);
-  EXPECT_EQ(w->beats, 3);
-}
-
-TEST_F(TimerTest, AnActionNeverRunsInsideItself) {
-  Ref<Clocked> w = NewClocked();
-  w->boxOnFirstBeat = true;
-  // The box stays up while the witness ticks: the event loop of the modal box
-  // runs timers, and the beat keeps being due.
-  test::MessageBoxes boxes([&] { return w->witness >= 5; });
-  w->Start("Witness", 2);
-  w->Start("Beat", 2);
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->beats >= 3; }));
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Beat"});
-  EXPECT_GE(w->witness, 5);
-  EXPECT_EQ(w->nestedBeats, 0);
-}
-
-TEST_F(TimerTest, NoTickReachesAClosedWindow) {
-  Ref<Clocked> other = NewClocked("Other.Clocked");
-  Ref<Clocked> w = NewClocked();
-  w->Start("Beat", 2);
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->beats >= 2; }));
-  Ref<Timer> beat = w->TimerNamed("Beat");
+// A modal box runs an event loop of its own, where the beat is due again. Closed,
+// a window hears no tick, nor does one that closes itself in its action.
+TEST_F(TimerTest, AnActionNeverRunsInsideItselfAndNoTickReachesAClosedWindow) {
+  Ticks ticks;
+  int opened = -1;  // the tick count when the box opened
+  test::MessageBoxes boxes([&] { return ticks.n >= (opened < 0 ? opened = ticks.n : opened) + 5; });
+  Ref<Clocked> selfClosing = Beating(0);
+  selfClosing->boxOnFirstBeat = true, selfClosing->closeAt = 3;
+  Ref<Clocked> w = Beating(2);
+  Ref<Timer> beat = w->Beat();
   w->Close();
   const int beats = w->beats;
-  LetTimePass(other);
+  ASSERT_TRUE(test::ProcessUntil([&] { return selfClosing->IsClosed() && ticks.n >= 10; }));
   beat->Tick();
   EXPECT_EQ(w->beats, beats);
   EXPECT_TRUE(w->Controls().empty());
-
-  // Closed from inside the timer's own action.
-  Ref<Clocked> again = NewClocked();
-  again->closeAt = 2;
-  again->Start("Beat", 2);
-  ASSERT_TRUE(test::ProcessUntil([&] { return again->IsClosed(); }));
-  LetTimePass(other);
-  EXPECT_EQ(again->beats, 2);
+  EXPECT_EQ(std::make_pair(selfClosing->beats, selfClosing->nested), std::make_pair(3, 0));
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Beat\ngoes on"});
 }
 
 TEST_F(TimerTest, TheYieldRepaintsWhatChangedOnlyPastItsBoundAndDeliversNothing) {
-  Ref<Clocked> w = NewClocked(), still = NewClocked("Still.Still");
+  Ref<Clocked> still = Beating(0), w = Beating(1);
   ASSERT_TRUE(test::ProcessUntil([&] { return w->paints > 0 && still->paints > 0; }));
-  w->Start("Beat", 2);
-  ASSERT_TRUE(test::ProcessUntil([&] { return w->beats > 0; }));
   test::ProcessPending();
   const QPointF at(30, 30);
   QCoreApplication::postEvent(w->content(), new QMouseEvent(QEvent::MouseButtonPress, at, w->content()->mapToGlobal(at),
                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-  QCoreApplication::postEvent(w->content(), new QMouseEvent(QEvent::MouseButtonRelease, at, w->content()->mapToGlobal(at),
-                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
   const int beats = w->beats, paints = w->paints, stillPaints = still->paints;
   RunGuarded([&] {
     ControlNamed<Canvas>(w, "Can")->Graphics()->FillRect(0, 0, 5, 5);
@@ -158,11 +101,40 @@ TEST_F(TimerTest, TheYieldRepaintsWhatChangedOnlyPastItsBoundAndDeliversNothing)
     }
     EXPECT_GT(w->paints, paints);  // a long one brings it up to date
   });
-  EXPECT_EQ(still->paints, stillPaints);  // nothing changed there
-  EXPECT_EQ(w->beats, beats);
-  EXPECT_EQ(w->downs, 0);
+  // Nothing changed in the still window, and nothing was delivered.
+  EXPECT_EQ(std::make_tuple(still->paints, w->beats, w->downs), std::make_tuple(stillPaints, beats, 0));
   // Afterwards the event loop delivers both.
   EXPECT_TRUE(test::ProcessUntil([&] { return w->downs == 1 && w->beats > beats; }));
+}
+
+// The first report stays up while 20 plain ticks pass; another exception comes meanwhile.
+TEST_F(TimerTest, TheReportOfAnUnhandledExceptionStopsEveryTimerAndReportsEachExceptionKept) {
+  Ref<Clocked> w = Beating(2);
+  RunGuarded([] { throw OutOfBoundsException(5, 2); });
+  Ticks ticks;
+  int beatsAtReport = -1;
+  test::MessageBoxes boxes([&] {
+    if (beatsAtReport < 0) beatsAtReport = w->beats, RunGuarded([] { throw OutOfBoundsException(6, 2); });
+    return ticks.n >= 20;
+  });
+  UnhandledException(OutOfBoundsException(7, 3));
+  EXPECT_EQ(w->beats, beatsAtReport);
+  // The one reported first, the one kept before, the one raised meanwhile.
+  using testing::HasSubstr;
+  EXPECT_THAT(boxes.Texts(), testing::ElementsAre(HasSubstr("Index 7 out of bounds"), HasSubstr("Index 5 "), HasSubstr("Index 6 ")));
+}
+
+// Asked for outside the event loop, neither silences a message box meanwhile.
+TEST_F(TimerTest, AQuitOrAnExceptionFromOutsideTheEventLoopEndsItsNextRunAsItStarts) {
+  test::MessageBoxes boxes;
+  Quit();
+  MsgBox("After the quit");
+  EXPECT_TRUE(test::RunEventLoop(2000));
+  RunGuarded([] { throw OutOfBoundsException(5, 2); });
+  MsgBox("After the exception");
+  EXPECT_THROW(test::RunEventLoop(2000), OutOfBoundsException);
+  EXPECT_FALSE(TakeUnhandledException());
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"After the quit", "After the exception"}));
 }
 
 }  // namespace
