@@ -7,21 +7,17 @@ namespace BackgroundTask {
 uint32_t passesSinceCheck = 0;
 
 namespace {
-uint64_t checkedPasses = 0;
 double since = 0.0;  // when the running code was called, or the action last ended
 Action action = nullptr;
 constexpr double kActionInterval = 20000.0;  // microseconds
 }  // namespace
 
 void Check() {
-  checkedPasses += passesSinceCheck;
   passesSinceCheck = 0;
   if (!action || Microseconds() - since < kActionInterval) return;
   action();
   since = Microseconds();
 }
-
-uint64_t Passes() { return checkedPasses + passesSinceCheck; }
 
 void LoopStarted() { since = Microseconds(); }
 

@@ -13,8 +13,6 @@ namespace BackgroundTask {
 constexpr uint32_t kPassesPerCheck = 256;
 extern uint32_t passesSinceCheck;
 void Check();
-// Passes counted since the program started.
-uint64_t Passes();
 // The event loop calls the program's code: the yield counts its time from here.
 void LoopStarted();
 // What the yield does when it is due: set by the windowing layer once there is a
