@@ -216,6 +216,10 @@ void EditField::ApplyStyle() {
   auto* edit = static_cast<QLineEdit*>(widget());
   if (!edit) return;
   edit->setFrame(border_);
+  // Without a border the text may use the field's whole height: a laid-out
+  // field is often just the height of its text, and Qt keeps a pixel free above
+  // and below, which would cut off the descenders.
+  edit->setTextMargins(0, border_ ? 0 : -1, 0, border_ ? 0 : -1);
   edit->setAlignment(alignment_ == 2 ? Qt::AlignHCenter : alignment_ == 3 ? Qt::AlignRight : Qt::AlignLeft);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Text, ToQColor(textColor_));
