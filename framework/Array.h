@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Exceptions.h"
+#include "Pool.h"
 
 template <class T>
 class Array {
@@ -41,7 +42,7 @@ public:
   // Inserts v at index i (0 .. UBound + 1); the elements from i on move up one.
   void Insert(int i, T v) {
     if (i < 0 || i > UBound() + 1) throw OutOfBoundsException(i, UBound());
-    std::vector<T>& items = own();
+    Items& items = own();
     items.insert(items.begin() + i, std::move(v));
     ++size_;
   }
@@ -51,7 +52,7 @@ public:
   // Removes element i; the later elements move down one.
   void Remove(int i) {
     check(i);
-    std::vector<T>& items = own();
+    Items& items = own();
     items.erase(items.begin() + i);
     --size_;
   }
@@ -65,15 +66,16 @@ private:
     if (i < 0 || i >= size_) throw OutOfBoundsException(i, UBound());
   }
   // The elements, made this array's own before they change.
-  std::vector<T>& own() {
+  using Items = std::vector<T, PoolAllocator<T>>;
+  Items& own() {
     if (!items_) {
-      items_ = std::make_shared<std::vector<T>>(static_cast<size_t>(size_));
+      items_ = std::allocate_shared<Items>(PoolAllocator<Items>(), static_cast<size_t>(size_));
     } else if (items_.use_count() > 1) {
-      items_ = std::make_shared<std::vector<T>>(*items_);
+      items_ = std::allocate_shared<Items>(PoolAllocator<Items>(), *items_);
     }
     return *items_;
   }
 
-  std::shared_ptr<std::vector<T>> items_;
+  std::shared_ptr<Items> items_;
   int size_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "Exceptions.h"
+#include "Pool.h"
 
 class Object : public std::enable_shared_from_this<Object> {
 public:
@@ -48,7 +49,7 @@ private:
 // whichever Constructor the class has.
 template <class T, class... Args>
 Ref<T> New(Args&&... args) {
-  return Ref<T>(std::make_shared<T>(std::forward<Args>(args)...));
+  return Ref<T>(std::allocate_shared<T>(PoolAllocator<T>(), std::forward<Args>(args)...));
 }
 
 // The type-testing cast: nil when o is nil or not a T.
