@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <type_traits>
+#include <typeinfo>
 
 #include "Exceptions.h"
 #include "Pool.h"
@@ -52,9 +53,13 @@ Ref<T> New(Args&&... args) {
   return Ref<T>(std::allocate_shared<T>(PoolAllocator<T>(), std::forward<Args>(args)...));
 }
 
-// The type-testing cast: nil when o is nil or not a T.
+// The type-testing cast: nil when o is nil or not a T. (Most casts ask for the
+// object's own class, which is answered without searching its bases.)
 template <class T, class U>
 Ref<T> Cast(const Ref<U>& o) {
+  if constexpr (std::is_base_of_v<U, T> && std::is_polymorphic_v<U>) {
+    if (const U* p = o.get(); p != nullptr && typeid(*p) == typeid(T)) return Ref<T>(std::static_pointer_cast<T>(o.shared()));
+  }
   return Ref<T>(std::dynamic_pointer_cast<T>(o.shared()));
 }
 
