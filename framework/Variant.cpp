@@ -76,6 +76,7 @@ Variant::Variant(const std::string& s) {
 
 Variant::Variant(std::shared_ptr<Object> o) {
   c_.type = Type::Object;
+  c_.len = kBoxed;
   c_.box = NewBox();
   c_.box->object = Ref<Object>(std::move(o));
 }

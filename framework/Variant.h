@@ -28,7 +28,7 @@ public:
   Variant(std::shared_ptr<Object> o);
   Variant(std::nullptr_t) noexcept : Variant() {}
 
-  Variant(const Variant& other) noexcept : c_(other.c_) { retain(); }
+  Variant(const Variant& other) noexcept : c_(other.c_) { other.retain(); }
   Variant& operator=(const Variant& other) noexcept {
     if (this != &other) {
       other.retain();
@@ -71,9 +71,8 @@ private:
   static constexpr uint8_t kBoxed = 0xFF;
   static constexpr int kInline = 6;
 
-  bool boxed() const {
-    return c_.type == Type::Object || (c_.type == Type::String && c_.len == kBoxed);
-  }
+  // Objects and long texts; one test, since every copy asks.
+  bool boxed() const { return c_.len == kBoxed; }
   void retain() const noexcept {
     if (boxed()) Retain(c_.box);
   }
@@ -86,7 +85,7 @@ private:
   // The whole value; trivially copyable, so a copy is a copy of 16 bytes.
   struct Cell {
     Type type;
-    uint8_t len;  // a text's length when inline, kBoxed when in a box
+    uint8_t len;  // a text's length when inline, kBoxed for whatever is in a box
     char text[kInline];
     union {
       bool b;
