@@ -134,23 +134,68 @@ void DrawInto(Surface& s, F draw) {
 // An opaque colour as a pixel of a premultiplied picture: stored as it is.
 uint32_t Pixel(Color c) { return 0xFF000000u | uint32_t{c.red} << 16 | uint32_t{c.green} << 8 | c.blue; }
 
+// The pixels of a surface, written straight: rectangles, the rows of an oval and
+// opaque pictures are plain runs of pixels, and a painter would cost far more
+// than the few short rows of a dot or one fill of a picture. Every run is cut to
+// the picture.
+class Pixels {
+public:
+  explicit Pixels(QImage& image)
+      : bits_(reinterpret_cast<uint32_t*>(image.bits())),
+        pitch_(image.bytesPerLine() / 4),
+        width_(image.width()),
+        height_(image.height()) {}
+
+  // Columns left .. right - 1 of row y.
+  void FillRow(int64_t y, int64_t left, int64_t right, uint32_t pixel) const {
+    if (y < 0 || y >= height_) return;
+    left = std::max<int64_t>(0, left);
+    right = std::min(width_, right);
+    if (left < right) std::fill(bits_ + y * pitch_ + left, bits_ + y * pitch_ + right, pixel);
+  }
+
+  // Columns x .. x + width - 1 of rows y .. y + height - 1.
+  void FillBox(int64_t x, int64_t y, int64_t width, int64_t height, uint32_t pixel) const {
+    for (int64_t j = std::max<int64_t>(0, y); j < std::min(height_, y + height); ++j) FillRow(j, x, x + width, pixel);
+  }
+
+  // Source, of this format, with its top-left corner at (x, y).
+  void Copy(const QImage& source, int64_t x, int64_t y) const {
+    const int64_t left = std::max<int64_t>(0, x), right = std::min<int64_t>(width_, x + source.width());
+    if (left >= right) return;
+    for (int64_t j = std::max<int64_t>(0, y); j < std::min<int64_t>(height_, y + source.height()); ++j) {
+      const auto* from = reinterpret_cast<const uint32_t*>(source.constScanLine(static_cast<int>(j - y)));
+      std::copy(from + (left - x), from + (right - x), bits_ + j * pitch_ + left);
+    }
+  }
+
+private:
+  uint32_t* bits_;
+  int64_t pitch_, width_, height_;
+};
+
 }  // namespace
 
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  const QColor c = ToQColor(foreColor_);
-  DrawInto(surface(), [&](QPainter& p) { p.fillRect(QRect(x, y, width, height), c); });
+  Surface& s = surface();
+  if (s.image.isNull()) return;
+  Pixels(s.image).FillBox(x, y, width, height, Pixel(foreColor_));
+  if (s.changed) s.changed();
 }
 
 void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  const QColor c = ToQColor(foreColor_);
-  DrawInto(surface(), [&](QPainter& p) {
-    p.fillRect(QRect(x, y, width, 1), c);
-    p.fillRect(QRect(x, y + height - 1, width, 1), c);
-    p.fillRect(QRect(x, y, 1, height), c);
-    p.fillRect(QRect(x + width - 1, y, 1, height), c);
-  });
+  Surface& s = surface();
+  if (s.image.isNull()) return;
+  const Pixels pixels(s.image);
+  const uint32_t pixel = Pixel(foreColor_);
+  const int64_t right = int64_t{x} + width - 1, bottom = int64_t{y} + height - 1;
+  pixels.FillBox(x, y, width, 1, pixel);
+  pixels.FillBox(x, bottom, width, 1, pixel);
+  pixels.FillBox(x, y, 1, height, pixel);
+  pixels.FillBox(right, y, 1, height, pixel);
+  if (s.changed) s.changed();
 }
 
 namespace {
@@ -206,31 +251,31 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
   Surface& s = surface();
   if (s.image.isNull()) return;
-  // The rows go straight into the pixels, cut to the picture on every side: a
-  // painter would cost far more than the few short rows of a dot.
+  const Pixels pixels(s.image);
   const uint32_t pixel = Pixel(foreColor_);
   const std::vector<OvalRow>& rows = OvalRows(std::min(width, 32767), std::min(height, 32767));
-  auto* const bits = reinterpret_cast<uint32_t*>(s.image.bits());
-  const int64_t pitch = s.image.bytesPerLine() / 4, pageWidth = s.image.width();
-  const int64_t first = std::max<int64_t>(0, -int64_t{y});
-  const int64_t end = std::min<int64_t>(static_cast<int64_t>(rows.size()), int64_t{s.image.height()} - y);
-  for (int64_t j = first; j < end; ++j) {
-    const OvalRow& r = rows[static_cast<size_t>(j)];
-    const int64_t left = std::max<int64_t>(0, int64_t{x} + r.first);
-    const int64_t right = std::min(pageWidth, int64_t{x} + r.first + r.length);
-    uint32_t* const line = bits + (y + j) * pitch;
-    for (int64_t i = left; i < right; ++i) line[i] = pixel;
+  for (size_t j = 0; j < rows.size(); ++j) {
+    const int64_t left = int64_t{x} + rows[j].first;
+    pixels.FillRow(int64_t{y} + static_cast<int64_t>(j), left, left + rows[j].length, pixel);
   }
   if (s.changed) s.changed();
 }
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
-  const QImage image = ImageToDraw(*picture);
-  const bool opaque = picture->Opaque();
   Surface& s = surface();
-  DrawInto(s, [&](QPainter& p) { DrawImage(p, QPoint(x, y), image, opaque); });
-  // Covered whole by opaque pixels, a canvas's drawing is opaque from now on.
-  if (opaque && QRect(QPoint(x, y), image.size()).contains(s.image.rect())) s.opaque = true;
+  if (s.image.isNull()) return;
+  // Held for the copy: should the two share their pixels, writing detaches them.
+  const QImage source = picture->image();
+  if (picture->Opaque() && source.format() == s.image.format()) {
+    // Opaque pixels are copied: the same pixels as blending them, for much less work.
+    Pixels(s.image).Copy(source, x, y);
+    // Covered whole by opaque pixels, a canvas's drawing is opaque from now on.
+    if (QRect(QPoint(x, y), source.size()).contains(s.image.rect())) s.opaque = true;
+    if (s.changed) s.changed();
+    return;
+  }
+  const QImage image = ImageToDraw(*picture);
+  DrawInto(s, [&](QPainter& p) { DrawImage(p, QPoint(x, y), image, false); });
 }
 
 void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool) {

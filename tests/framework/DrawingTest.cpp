@@ -38,6 +38,17 @@ TEST(Drawing, RectanglesCoverExactlyTheirPixelsAndATransparentPictureLeavesItsWh
     EXPECT_EQ(Find(page->image(), kRed), std::make_pair(5 * 4, QRect(7, 9, 5, 4)));
     EXPECT_EQ(Find(page->image(), kWhite).first, transparent ? 0 : 400 - 20 - 18);
   }
+  // Cut at the edges: a fill over the left and bottom, a frame over the top and
+  // right, and the picture drawn over a page's top and right.
+  g->SetForeColor(RGB(0, 255, 0));
+  g->FillRect(-3, 17, 5, 10);
+  g->SetForeColor(RGB(0, 0, 0));
+  g->DrawRect(17, -2, 5, 5);
+  EXPECT_EQ(Find(p->image(), QColor(0, 255, 0)), std::make_pair(2 * 3, QRect(0, 17, 2, 3)));
+  EXPECT_EQ(Find(p->image(), QColor(0, 0, 0)), std::make_pair(3 + 2, QRect(17, 0, 3, 3)));
+  Ref<Picture> page = NewPicture(30, 30, 32);
+  page->Graphics()->DrawPicture(p, 25, -3);
+  EXPECT_EQ(Find(page->image(), kRed), std::make_pair(3 * 4, QRect(27, 0, 3, 4)));
   EXPECT_THROW(NewPicture(7, 5, 8), FrameworkException);
 }
 
