@@ -21,16 +21,28 @@ constexpr std::size_t ClassOf(std::size_t bytes) {
 constexpr std::size_t SizeOf(std::size_t c) {
   return c < kSmall / kStep ? (c + 1) * kStep : kSmall << (c - kSmall / kStep + 1);
 }
-static_assert(ClassOf(kLargest) == kClasses - 1 && SizeOf(kClasses - 1) == kLargest);
+
+// Every size is served by a block at least as large, and larger sizes never by
+// a smaller class.
+constexpr bool EverySizeFitsItsClass() {
+  for (std::size_t bytes = 1; bytes <= kLargest; ++bytes) {
+    if (SizeOf(ClassOf(bytes)) < bytes || ClassOf(bytes) < ClassOf(bytes - 1)) return false;
+  }
+  return ClassOf(kLargest) == kClasses - 1;
+}
+static_assert(EverySizeFitsItsClass());
 
 struct Spare {
   Spare* next;
 };
 
+// Blocks given back once the program's statics are being destroyed, after the
+// lists, go straight to the general allocator.
+constinit bool listsGone = false;
+
 struct Lists {
   std::array<Spare*, kClasses> first{};
   std::array<std::size_t, kClasses> room{};  // blocks that each size may still keep
-  bool gone = false;  // blocks given back after this is destroyed go to the general allocator
 
   constexpr Lists() {
     for (std::size_t c = 0; c < kClasses; ++c) room[c] = kKeptBytes / SizeOf(c);
@@ -43,7 +55,7 @@ struct Lists {
         s = next;
       }
     }
-    gone = true;
+    listsGone = true;
   }
 };
 
@@ -53,7 +65,7 @@ constinit Lists lists;
 }  // namespace
 
 void* Pool::Take(std::size_t bytes) {
-  if (bytes > kLargest || lists.gone) return ::operator new(bytes);
+  if (bytes > kLargest || listsGone) return ::operator new(bytes);
   const std::size_t c = ClassOf(bytes);
   Spare* s = lists.first[c];
   if (s == nullptr) return ::operator new(SizeOf(c));
@@ -64,7 +76,7 @@ void* Pool::Take(std::size_t bytes) {
 
 void Pool::Give(void* block, std::size_t bytes) noexcept {
   if (block == nullptr) return;
-  if (bytes > kLargest || lists.gone) {
+  if (bytes > kLargest || listsGone) {
     ::operator delete(block);
     return;
   }
