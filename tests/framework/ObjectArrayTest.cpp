@@ -11,6 +11,7 @@ struct Base : Object {
   virtual int kind() const { return 1; }
 };
 struct Derived : Base {};
+struct Further : Derived {};
 
 TEST(Ref, NilAccessRaisesAFrameworkExceptionAndCastAnswersNilForAnotherClass) {
   Ref<Base> nil;
@@ -20,8 +21,23 @@ TEST(Ref, NilAccessRaisesAFrameworkExceptionAndCastAnswersNilForAnotherClass) {
   Ref<Base> d = New<Derived>();
   EXPECT_EQ(Cast<Derived>(d), d);
   EXPECT_EQ(Cast<Derived>(New<Base>()), nullptr);
+  const Ref<Base> further = New<Further>();
+  EXPECT_EQ(Cast<Derived>(further), further);
   EXPECT_EQ(Cast<Derived>(nil), nullptr);
   EXPECT_EQ(RefTo(static_cast<Derived*>(d.get())), d);
+}
+
+TEST(Pool, ABlockGivenBackIsHandedOutOnceAgain) {
+  for (const size_t bytes : {8u, 120u, 8016u}) {
+    void* given = Pool::Take(bytes);
+    Pool::Give(given, bytes);
+    void* again = Pool::Take(bytes);
+    void* other = Pool::Take(bytes);
+    EXPECT_EQ(again, given);
+    EXPECT_NE(other, given);
+    Pool::Give(again, bytes);
+    Pool::Give(other, bytes);
+  }
 }
 
 std::vector<int> Items(const Array<int>& a) {
