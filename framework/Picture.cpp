@@ -154,9 +154,15 @@ public:
     if (left < right) std::fill(bits_ + y * pitch_ + left, bits_ + y * pitch_ + right, pixel);
   }
 
-  // Columns x .. x + width - 1 of rows y .. y + height - 1.
+  // Columns x .. x + width - 1 of rows y .. y + height - 1: the first row is
+  // filled, the others are copies of it.
   void FillBox(int64_t x, int64_t y, int64_t width, int64_t height, uint32_t pixel) const {
-    for (int64_t j = std::max<int64_t>(0, y); j < std::min(height_, y + height); ++j) FillRow(j, x, x + width, pixel);
+    const int64_t top = std::max<int64_t>(0, y), bottom = std::min(height_, y + height);
+    const int64_t left = std::max<int64_t>(0, x), right = std::min(width_, x + width);
+    if (top >= bottom || left >= right) return;
+    const uint32_t* first = bits_ + top * pitch_ + left;
+    FillRow(top, left, right, pixel);
+    for (int64_t j = top + 1; j < bottom; ++j) std::copy(first, first + (right - left), bits_ + j * pitch_ + left);
   }
 
   // Source, of this format, with its top-left corner at (x, y).
