@@ -4,10 +4,14 @@
 //
 // Copies share their elements until one of them changes (copy on write), and
 // the empty elements that Redim adds cost nothing until one is written: a
-// generation copies hundreds of sequences that then never change. A reference
-// taken from an array stays valid until that array changes size; write through
-// it at once rather than keeping it across a copy of the array.
+// generation copies hundreds of sequences that then never change, or change in
+// one place. The elements are kept in chunks of about a kilobyte, shared on
+// their own, so that a change copies the list of chunks and the one chunk it
+// falls in rather than the whole array. A reference taken from an array stays
+// valid until that array changes size; write through it at once rather than
+// keeping it across a copy of the array.
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -24,27 +28,38 @@ public:
 
   const T& operator()(int i) const {
     check(i);
-    return items_ ? (*items_)[static_cast<size_t>(i)] : Empty();
+    if (!chunks_) return Empty();
+    const ChunkRef& c = (*chunks_)[static_cast<size_t>(i / kChunk)];
+    return c ? c->items[i % kChunk] : Empty();
   }
   T& operator()(int i) {
     check(i);
-    return own()[static_cast<size_t>(i)];
+    return own(i);
   }
 
   // Redimension to upper bound n. Elements 0 .. n that existed keep their
   // values; new ones are empty; elements above n are dropped. n = -1 empties.
   void Redim(int n) {
     if (n < -1) throw OutOfBoundsException(n, UBound());
-    if (items_) own().resize(static_cast<size_t>(n + 1));
-    size_ = n + 1;
+    const int size = n + 1;
+    if (chunks_) {
+      // What lies past the end stays empty, ready for the array to grow again.
+      for (int i = size; i < std::min(size_, ChunksFor(size) * kChunk); ++i) {
+        if ((*chunks_)[static_cast<size_t>(i / kChunk)]) own(i) = T{};
+      }
+      if (chunks_->size() != static_cast<size_t>(ChunksFor(size))) {
+        ownList().resize(static_cast<size_t>(ChunksFor(size)));
+      }
+    }
+    size_ = size;
   }
 
   // Inserts v at index i (0 .. UBound + 1); the elements from i on move up one.
   void Insert(int i, T v) {
     if (i < 0 || i > UBound() + 1) throw OutOfBoundsException(i, UBound());
-    Items& items = own();
-    items.insert(items.begin() + i, std::move(v));
-    ++size_;
+    Redim(size_);
+    for (int k = size_ - 1; k > i; --k) own(k) = std::move(own(k - 1));
+    own(i) = std::move(v);
   }
 
   void Append(T v) { Insert(size_, std::move(v)); }
@@ -52,30 +67,48 @@ public:
   // Removes element i; the later elements move down one.
   void Remove(int i) {
     check(i);
-    Items& items = own();
-    items.erase(items.begin() + i);
-    --size_;
+    for (int k = i; k < size_ - 1; ++k) own(k) = std::move(own(k + 1));
+    Redim(size_ - 2);
   }
 
 private:
+  // Elements per chunk: a chunk and its count of users fill a kilobyte.
+  static constexpr int kChunk = std::max(1, static_cast<int>((1024 - 32) / sizeof(T)));
+  struct Chunk {
+    T items[kChunk];
+  };
+  // A chunk that is nil holds only empty elements.
+  using ChunkRef = std::shared_ptr<Chunk>;
+  using List = std::vector<ChunkRef, PoolAllocator<ChunkRef>>;
+
   static const T& Empty() {
     static const T empty{};
     return empty;
   }
+  static int ChunksFor(int size) { return (size + kChunk - 1) / kChunk; }
   void check(int i) const {
     if (i < 0 || i >= size_) throw OutOfBoundsException(i, UBound());
   }
-  // The elements, made this array's own before they change.
-  using Items = std::vector<T, PoolAllocator<T>>;
-  Items& own() {
-    if (!items_) {
-      items_ = std::allocate_shared<Items>(PoolAllocator<Items>(), static_cast<size_t>(size_));
-    } else if (items_.use_count() > 1) {
-      items_ = std::allocate_shared<Items>(PoolAllocator<Items>(), *items_);
+  // The list of chunks, made this array's own before it changes.
+  List& ownList() {
+    if (!chunks_) {
+      chunks_ = std::allocate_shared<List>(PoolAllocator<List>(), static_cast<size_t>(ChunksFor(size_)));
+    } else if (chunks_.use_count() > 1) {
+      chunks_ = std::allocate_shared<List>(PoolAllocator<List>(), *chunks_);
     }
-    return *items_;
+    return *chunks_;
+  }
+  // Element i, in a chunk made this array's own before it changes.
+  T& own(int i) {
+    ChunkRef& c = ownList()[static_cast<size_t>(i / kChunk)];
+    if (!c) {
+      c = std::allocate_shared<Chunk>(PoolAllocator<Chunk>());
+    } else if (c.use_count() > 1) {
+      c = std::allocate_shared<Chunk>(PoolAllocator<Chunk>(), *c);
+    }
+    return c->items[i % kChunk];
   }
 
-  std::shared_ptr<Items> items_;
+  std::shared_ptr<List> chunks_;
   int size_ = 0;
 };

@@ -61,4 +61,28 @@ TEST(Array, RedimKeepsWhatItHeldAndACopyIsUntouchedByWritesOnEitherSide) {
   EXPECT_THROW(b(3), OutOfBoundsException);
 }
 
+// Some 600 integers fill three chunks of the array's storage: every change below
+// crosses a chunk's edge.
+TEST(Array, ChangesAcrossItsChunksMoveEveryElementAndLeaveACopyAlone) {
+  Array<int> a;
+  a.Redim(599);
+  std::vector<int> want;
+  for (int i = 0; i <= 599; ++i) want.push_back(a(i) = i);
+  const Array<int> copy = a;
+  const std::vector<int> copied = want;
+  a.Insert(0, -1);
+  a.Remove(300);
+  a(599) = 7;
+  want.insert(want.begin(), -1);
+  want.erase(want.begin() + 300);
+  want[599] = 7;
+  EXPECT_EQ(Items(a), want);
+  a.Redim(250);
+  a.Redim(600);  // what was dropped comes back empty
+  want.resize(251);
+  want.resize(601);
+  EXPECT_EQ(Items(a), want);
+  EXPECT_EQ(Items(copy), copied);
+}
+
 }  // namespace
