@@ -5,13 +5,14 @@
 // Copies share their elements until one of them changes (copy on write), and
 // the empty elements that Redim adds cost nothing until one is written: a
 // generation copies hundreds of sequences that then never change, or change in
-// one place. The elements are kept in chunks of about a kilobyte, shared on
+// one place. The elements are kept in chunks of about half a kilobyte, shared on
 // their own, so that a change copies the list of chunks and the one chunk it
 // falls in rather than the whole array. A reference taken from an array stays
 // valid until that array changes size; write through it at once rather than
 // keeping it across a copy of the array.
 
 #include <algorithm>
+#include <bit>
 #include <memory>
 #include <vector>
 
@@ -29,8 +30,8 @@ public:
   const T& operator()(int i) const {
     check(i);
     if (!chunks_) return Empty();
-    const ChunkRef& c = (*chunks_)[static_cast<size_t>(i / kChunk)];
-    return c ? c->items[i % kChunk] : Empty();
+    const ChunkRef& c = (*chunks_)[ChunkOf(i)];
+    return c ? c->items[PlaceOf(i)] : Empty();
   }
   T& operator()(int i) {
     check(i);
@@ -45,7 +46,7 @@ public:
     if (chunks_) {
       // What lies past the end stays empty, ready for the array to grow again.
       for (int i = size; i < std::min(size_, ChunksFor(size) * kChunk); ++i) {
-        if ((*chunks_)[static_cast<size_t>(i / kChunk)]) own(i) = T{};
+        if ((*chunks_)[ChunkOf(i)]) own(i) = T{};
       }
       if (chunks_->size() != static_cast<size_t>(ChunksFor(size))) {
         ownList().resize(static_cast<size_t>(ChunksFor(size)));
@@ -72,8 +73,9 @@ public:
   }
 
 private:
-  // Elements per chunk: a chunk and its count of users fill a kilobyte.
-  static constexpr int kChunk = std::max(1, static_cast<int>((1024 - 32) / sizeof(T)));
+  // Elements per chunk: a power of two, so that finding a chunk is a shift, and
+  // about half a kilobyte of them.
+  static constexpr int kChunk = static_cast<int>(std::bit_floor(std::max<std::size_t>(1, 512 / sizeof(T))));
   struct Chunk {
     T items[kChunk];
   };
@@ -86,6 +88,9 @@ private:
     return empty;
   }
   static int ChunksFor(int size) { return (size + kChunk - 1) / kChunk; }
+  // Where element i (0 or more) lies: its chunk and its place in it.
+  static std::size_t ChunkOf(int i) { return static_cast<std::size_t>(i) / kChunk; }
+  static std::size_t PlaceOf(int i) { return static_cast<std::size_t>(i) % kChunk; }
   void check(int i) const {
     if (i < 0 || i >= size_) throw OutOfBoundsException(i, UBound());
   }
@@ -100,13 +105,13 @@ private:
   }
   // Element i, in a chunk made this array's own before it changes.
   T& own(int i) {
-    ChunkRef& c = ownList()[static_cast<size_t>(i / kChunk)];
+    ChunkRef& c = ownList()[ChunkOf(i)];
     if (!c) {
       c = std::allocate_shared<Chunk>(PoolAllocator<Chunk>());
     } else if (c.use_count() > 1) {
       c = std::allocate_shared<Chunk>(PoolAllocator<Chunk>(), *c);
     }
-    return c->items[i % kChunk];
+    return c->items[PlaceOf(i)];
   }
 
   std::shared_ptr<List> chunks_;

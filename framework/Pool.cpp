@@ -4,10 +4,10 @@
 
 namespace {
 
-// Sizes up to 256 bytes are kept in steps of 16, larger ones up to 64 KiB in
+// Sizes up to 1 KiB are kept in steps of 16, larger ones up to 64 KiB in
 // powers of two; larger blocks are not kept.
-constexpr std::size_t kStep = 16, kSmall = 256, kLargest = 65536;
-constexpr std::size_t kClasses = kSmall / kStep + 8;
+constexpr std::size_t kStep = 16, kSmall = 1024, kLargest = 65536;
+constexpr std::size_t kClasses = kSmall / kStep + 6;
 // What each size may keep: enough for the turnover of several populations.
 constexpr std::size_t kKeptBytes = std::size_t{1} << 20;
 

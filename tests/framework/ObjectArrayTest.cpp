@@ -61,7 +61,7 @@ TEST(Array, RedimKeepsWhatItHeldAndACopyIsUntouchedByWritesOnEitherSide) {
   EXPECT_THROW(b(3), OutOfBoundsException);
 }
 
-// Some 600 integers fill three chunks of the array's storage: every change below
+// Some 600 integers fill several chunks of the array's storage: every change below
 // crosses a chunk's edge.
 TEST(Array, ChangesAcrossItsChunksMoveEveryElementAndLeaveACopyAlone) {
   Array<int> a;
