@@ -58,7 +58,8 @@ Ref<T> New(Args&&... args) {
 template <class T, class U>
 Ref<T> Cast(const Ref<U>& o) {
   if constexpr (std::is_base_of_v<U, T> && std::is_polymorphic_v<U>) {
-    if (const U* p = o.get(); p != nullptr && typeid(*p) == typeid(T)) return Ref<T>(std::static_pointer_cast<T>(o.shared()));
+    const U* p = o.get();
+    if (p != nullptr && typeid(*p) == typeid(T)) return Ref<T>(std::static_pointer_cast<T>(o.shared()));
   }
   return Ref<T>(std::dynamic_pointer_cast<T>(o.shared()));
 }
