@@ -64,8 +64,16 @@ constinit Lists lists;
 
 }  // namespace
 
+// Under AddressSanitizer every block goes to and from the general allocator,
+// so that the sanitizer sees each use of a block given back.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kKeepBlocks = false;
+#else
+constexpr bool kKeepBlocks = true;
+#endif
+
 void* Pool::Take(std::size_t bytes) {
-  if (bytes > kLargest || listsGone) return ::operator new(bytes);
+  if (!kKeepBlocks || bytes > kLargest || listsGone) return ::operator new(bytes);
   const std::size_t c = ClassOf(bytes);
   Spare* s = lists.first[c];
   if (s == nullptr) return ::operator new(SizeOf(c));
@@ -76,7 +84,7 @@ void* Pool::Take(std::size_t bytes) {
 
 void Pool::Give(void* block, std::size_t bytes) noexcept {
   if (block == nullptr) return;
-  if (bytes > kLargest || listsGone) {
+  if (!kKeepBlocks || bytes > kLargest || listsGone) {
     ::operator delete(block);
     return;
   }

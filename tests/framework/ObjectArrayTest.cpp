@@ -27,19 +27,6 @@ TEST(Ref, NilAccessRaisesAFrameworkExceptionAndCastAnswersNilForAnotherClass) {
   EXPECT_EQ(RefTo(static_cast<Derived*>(d.get())), d);
 }
 
-TEST(Pool, ABlockGivenBackIsHandedOutOnceAgain) {
-  for (const size_t bytes : {8u, 120u, 8016u}) {
-    void* given = Pool::Take(bytes);
-    Pool::Give(given, bytes);
-    void* again = Pool::Take(bytes);
-    void* other = Pool::Take(bytes);
-    EXPECT_EQ(again, given);
-    EXPECT_NE(other, given);
-    Pool::Give(again, bytes);
-    Pool::Give(other, bytes);
-  }
-}
-
 std::vector<int> Items(const Array<int>& a) {
   std::vector<int> v;
   for (int i = 0; i <= a.UBound(); ++i) v.push_back(a(i));
