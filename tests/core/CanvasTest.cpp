@@ -15,10 +15,7 @@ namespace {
 
 using namespace coretest;
 
-PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height) {
-  return PropertyStream().Int32("Left", left).Int32("Top", top).Int32("Width", width).Int32("Height", height);
-}
-
+using test::Box;
 class CanvasWindow : public Window {
 public:
   std::vector<std::string> log;

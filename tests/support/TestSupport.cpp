@@ -22,13 +22,11 @@ void DropHeadlessNotes(QtMsgType type, const QMessageLogContext&, const QString&
   if (type == QtFatalMsg) abort();
 }
 
+QPoint TopPoint(const Ref<Window>& w, int x, int y) { return w->content()->mapTo(w->widget(), QPoint(x, y)); }
+
 }  // namespace
 
 void QuietHeadlessNotes() { qInstallMessageHandler(DropHeadlessNotes); }
-
-QPoint TopPoint(const Ref<Window>& w, int x, int y) {
-  return w->content()->mapTo(w->widget(), QPoint(x, y));
-}
 
 QWindow* Handle(const Ref<Window>& w) {
   QWidget* top = w->widget();
@@ -97,10 +95,12 @@ bool RunBounded(const std::function<void()>& run, int boundMs) {
   return !forced;
 }
 
-bool RunEventLoop(int boundMs) { return RunBounded(RuntimeRun, boundMs); }
-
 QImage Grab(const Ref<Window>& w) {
   return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height) {
+  return PropertyStream().Int32("Left", left).Int32("Top", top).Int32("Width", width).Int32("Height", height);
 }
 
 MessageBoxes::MessageBoxes(std::function<bool()> dismissWhen) : dismissWhen_(std::move(dismissWhen)) {

@@ -1,7 +1,6 @@
 #pragma once
-// Helpers for driving real windows in tests: mouse presses at window points,
-// typed text, clicked buttons, chosen menu items, modal boxes dismissed, timers
-// run by processing events until a condition holds.
+// Helpers for driving real windows in tests: mouse input at window points, typed text,
+// clicked buttons, modal boxes dismissed, events processed until a condition holds.
 
 #include <QApplication>
 #include <QImage>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "Controls.h"
+#include "PropertyStream.h"
 #include "Window.h"
 
 namespace test {
@@ -27,11 +27,9 @@ namespace test {
 // every other message is printed.
 void QuietHeadlessNotes();
 
-// The window's content point (x, y) in the coordinates of its top-level widget.
-QPoint TopPoint(const Ref<Window>& w, int x, int y);
+// The window's top-level platform window, made if need be.
 QWindow* Handle(const Ref<Window>& w);
-
-// Mouse input at window points, delivered to the window as real input is.
+// Mouse input at content points (x, y), delivered to the window as real input is.
 void Press(const Ref<Window>& w, int x, int y);
 void Move(const Ref<Window>& w, int x, int y);
 void Release(const Ref<Window>& w, int x, int y);
@@ -48,15 +46,14 @@ bool ProcessUntil(const std::function<bool()>& done, int boundMs = 5000);
 // Processes the events that are waiting now, deferred deletions included.
 void ProcessPending();
 
-// Calls run, which runs the program's event loop. Should nothing end the loop
-// within the bound, it is ended by force and the answer is false. What run
-// raises passes through.
+// Calls run, which runs the program's event loop (RuntimeRun, or Main). Should nothing end the
+// loop within the bound, it is ended by force and the answer is false. What run raises passes through.
 bool RunBounded(const std::function<void()>& run, int boundMs = 10000);
-// The same for RuntimeRun.
-bool RunEventLoop(int boundMs = 10000);
 
 // The window's content area as drawn now.
 QImage Grab(const Ref<Window>& w);
+// The property records that place a control.
+PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height);
 
 // While it lives, every modal message box that opens is read and dismissed
 // with its OK button. A box's text is recorded with its informative text, if

@@ -1,0 +1,308 @@
+// One window with a control of each kind: real mouse input reaching it, control events bound by
+// name, timers and the yield of long loops, the report of an exception nothing caught, and menus.
+#include <gmock/gmock.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+#include "Application.h"
+#include "BackgroundTask.h"
+#include "Clock.h"
+#include "Dialogs.h"
+#include "Layout.h"
+#include "TestSupport.h"
+#include "TextNumber.h"
+
+namespace {
+
+using test::Box;
+using Point = std::pair<int32_t, int32_t>;
+std::string calls;  // the menu handlers that ran, in order
+
+class ArrayButton : public PushButton {
+public:
+  using PushButton::Constructor;
+  void Constructor(int32_t index) {
+    PushButton::Constructor();
+    SetIndex(index);
+  }
+};
+
+// The window records the mouse events, actions, beats and paints that reach it; from the menu it
+// answers Close and Copy, passing Copy on.
+class Pad : public Window {
+public:
+  std::string ClassName() const override { return "Pad.Pad"; }
+  void Layout() override { SetProperties(RefTo(this), PropertyStream().Int32("Width", 300).Int32("Height", 240)); }
+  void CreateControls() override {
+    CreateControlsFromTable(RefTo<Window>(this), {
+      {Make<Canvas>(), "Can", kNoIndex, Box(10, 10, 80, 60), {On<Pad>("Paint", &Pad::Can_Paint, "( Graphics )")}, {}},
+      {Make<StaticText>(), "Label", kNoIndex, Box(100, 10, 80, 20).Text("Text", "Label"), {}, {}},
+      {MakeElement<ArrayButton>(0), "Keys", 0, Box(100, 40, 80, 24), {On<Pad>("Action", &Pad::Keys_Action, "(  )")}, {}},
+      {MakeElement<ArrayButton>(1), "Keys", 1, Box(190, 40, 80, 24), {On<Pad>("Action", &Pad::Keys_Action, "(  )")}, {}},
+      {Make<PushButton>(), "Quiet", kNoIndex, Box(190, 10, 80, 24), {}, {}},
+      {Make<EditField>(), "Field", kNoIndex, Box(10, 100, 100, 22), {}, {}},
+      {Make<Listbox>(), "List", kNoIndex, Box(120, 100, 100, 100), {}, {}},
+      {Make<PopupMenu>(), "Popup", kNoIndex, Box(10, 150, 100, 22).Text("InitialValue", "A" + Chr(13) + "B"), {}, {}},
+      {Make<Timer>(), "Beat", kNoIndex, PropertyStream().Int32("Mode", 0).Int32("Period", 1),
+       {On<Pad>("Action", &Pad::Beat_Action, "(  )")}, {}},
+    });
+  }
+  void AddMenuHandlers(const Ref<Window>&) override {
+    AddMenuHandler("FileClose", RuntimeCreateDelegate(RefTo(this), &Pad::FileClose, "(  ) as Boolean"));
+    AddMenuHandler("EditCopy", RuntimeCreateDelegate(RefTo(this), &Pad::EditCopy, "(  ) as Boolean"));
+  }
+  bool Event_MouseDown(int32_t x, int32_t y) override {
+    downs.push_back({x, y});
+    return claim;
+  }
+  void Event_MouseDrag(int32_t x, int32_t y) override { drags.push_back({x, y}); }
+  void Event_MouseUp(int32_t x, int32_t y) override { ups.push_back({x, y}); }
+  void Keys_Action(const Ref<ArrayButton>& me) { pressed.push_back(me); }
+  void Can_Paint(const Ref<Canvas>&, const Ref<Graphics>&) { ++paints; }
+  void Count_Changed(const Ref<PushButton>&, int32_t) {}
+  void Beat_Action(const Ref<Timer>& me) {
+    nested += inBeat;
+    inBeat = true;
+    if (++beats == closeAt) Close();
+    if (beats == 1 && boxOnFirstBeat) {
+      me->Reset();  // started anew, the timer is due again while the box is up
+      MsgBox("Beat" + Chr(13) + "goes on");
+    }
+    inBeat = false;
+  }
+  bool FileClose() { calls += "window FileClose, "; return true; }
+  bool EditCopy() { calls += "window EditCopy, "; return false; }
+  Ref<Timer> Beat() { return Named<Timer>("Beat"); }
+
+  bool claim = false, boxOnFirstBeat = false, inBeat = false;
+  std::vector<Point> downs, drags, ups;
+  std::vector<Ref<ArrayButton>> pressed;
+  int beats = 0, nested = 0, paints = 0, closeAt = -1;
+};
+
+// A new window whose beat has ticked n times (none: its timer stays off).
+Ref<Pad> NewPad(int n = -1) {
+  Ref<Pad> w = New<Pad>();
+  w->Constructor();
+  if (n >= 0) w->Beat()->SetMode(2);
+  EXPECT_TRUE(test::ProcessUntil([&] { return w->beats >= n; }));
+  return w;
+}
+
+// A plain 1 ms timer of the event loop, counting its ticks.
+struct Ticks : QTimer {
+  Ticks() {
+    connect(this, &QTimer::timeout, [this] { ++n; });
+    start(1);
+  }
+  int n = 0;
+};
+
+using Pads = test::WindowTest;
+
+// Buttons, lists, edit fields and pop-up menus keep their own presses.
+TEST_F(Pads, PressesOverPassiveControlsReachMouseDownAndOnlyAClaimedOneBringsDragsAndTheRelease) {
+  const Ref<Pad> w = NewPad();
+  test::Press(w, 120, 15);  // a label
+  test::Move(w, 125, 20);
+  test::Release(w, 125, 20);
+  w->claim = true;
+  test::Click(w, 260, 220);  // no control
+  test::Press(w, 30, 40);    // a canvas
+  test::Move(w, 250, 5);     // beyond it, still the window's
+  test::Release(w, 250, 5);
+  test::Move(w, 60, 60);     // no button down: no drag
+  test::Click(w, 140, 52);   // a button takes its own click
+  test::Click(w, 170, 190);  // so does a list, below its rows
+  test::Click(w, 50, 110);   // and an edit field, which takes the focus
+  EXPECT_TRUE(w->Named<EditField>("Field")->widget()->hasFocus());
+  w->Named<ArrayButton>("Keys", 0)->SetEnabled(false);
+  test::Click(w, 140, 52);  // a disabled button too, doing nothing
+  test::Click(w, 50, 160);  // a pop-up menu opens its list
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  QApplication::activePopupWidget()->close();
+  EXPECT_EQ(w->downs, (std::vector<Point>{{120, 15}, {260, 220}, {30, 40}}));
+  EXPECT_EQ(w->drags, (std::vector<Point>{{250, 5}}));
+  EXPECT_EQ(w->ups, (std::vector<Point>{{260, 220}, {250, 5}}));
+  EXPECT_EQ(w->pressed.size(), 1u);
+}
+
+// An unbound event does nothing, and so does a handler of a window that is gone.
+TEST_F(Pads, EventsRunAtOnceWithTheRaisingElementAsMeAndOnlyWhileBoundToALiveWindow) {
+  Ref<Pad> w = NewPad();
+  const Ref<ArrayButton> first = w->Named<ArrayButton>("Keys", 0), second = w->Named<ArrayButton>("Keys", 1);
+  test::ClickButton(second);
+  first->Event_Action();
+  EXPECT_EQ(w->pressed, (std::vector<Ref<ArrayButton>>{second, first}));
+  const Ref<PushButton> quiet = w->Named<PushButton>("Quiet");
+  EXPECT_TRUE(quiet->RaiseEvent("Action").IsNil());
+  test::ClickButton(quiet);
+  EXPECT_EQ(w->pressed.size(), 2u);
+  EXPECT_THROW(quiet->RaiseEvent("Paint"), TypeMismatchException);
+  std::weak_ptr<Object> gone = w.shared();
+  w->Close();
+  w = nullptr;
+  test::ProcessPending();
+  ASSERT_TRUE(gone.expired());
+  EXPECT_EQ(first->Window(), nullptr);
+  EXPECT_TRUE(first->RaiseEvent("Action").IsNil());
+}
+
+TEST_F(Pads, ADelegateOfAnotherSignatureIsRefusedAndNamed) {
+  using testing::HasSubstr;
+  const Ref<Pad> w = NewPad();
+  const Ref<PushButton> quiet = w->Named<PushButton>("Quiet");
+  EXPECT_THAT([&] { InstallInstanceEventHandler(quiet, "Action", RuntimeCreateDelegate(w, &Pad::Count_Changed, "( Int32 )")); },
+              testing::ThrowsMessage<TypeMismatchException>(testing::AllOf(
+                  HasSubstr("\"Action\""), HasSubstr("\"Quiet\""), HasSubstr("\"(  )\""), HasSubstr("\"( Int32 )\""))));
+  const std::tuple<Ref<Control>, const char*, Delegate> refused[] = {
+      {quiet, "Action", RuntimeCreateDelegate(w, &Pad::Count_Changed, "( Double )")},  // same count, other text
+      {w->Named<Canvas>("Can"), "Paint", RuntimeCreateDelegate(w, &Pad::Can_Paint, "( Picture )")},
+      {quiet, "Pressed", RuntimeCreateDelegate(w, &Pad::Keys_Action, "(  )")}};
+  for (const auto& [control, event, handler] : refused) {
+    EXPECT_THROW(InstallInstanceEventHandler(control, event, handler), TypeMismatchException) << event;
+  }
+  // A handler whose parameters the signature text does not count is refused when made.
+  EXPECT_THROW(RuntimeCreateDelegate(w, &Pad::Count_Changed, "(  )"), TypeMismatchException);
+  EXPECT_FALSE(quiet->HasHandler("Action"));  // a refused binding leaves the event as it was
+  InstallInstanceEventHandler(quiet, "Action", RuntimeCreateDelegate(w, &Pad::Keys_Action, "(  )"));
+  EXPECT_TRUE(quiet->HasHandler("Action"));
+}
+
+// A modal box runs an event loop of its own, where the beat is due again. Closed,
+// a window hears no tick, nor does one that closes itself in its action.
+TEST_F(Pads, AnActionNeverRunsInsideItselfAndNoTickReachesAClosedWindow) {
+  Ticks ticks;
+  int opened = -1;  // the tick count when the box opened
+  test::MessageBoxes boxes([&] { return ticks.n >= (opened < 0 ? opened = ticks.n : opened) + 5; });
+  Ref<Pad> selfClosing = NewPad(0);
+  selfClosing->boxOnFirstBeat = true, selfClosing->closeAt = 3;
+  Ref<Pad> w = NewPad(2);
+  Ref<Timer> beat = w->Beat();
+  w->Close();
+  const int beats = w->beats;
+  ASSERT_TRUE(test::ProcessUntil([&] { return selfClosing->IsClosed() && ticks.n >= 10; }));
+  beat->Tick();
+  EXPECT_EQ(w->beats, beats);
+  EXPECT_TRUE(w->Controls().empty());
+  EXPECT_EQ(std::make_pair(selfClosing->beats, selfClosing->nested), std::make_pair(3, 0));
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Beat\ngoes on"});
+}
+
+TEST_F(Pads, TheYieldRepaintsWhatChangedOnlyPastItsBoundAndDeliversNothing) {
+  Ref<Pad> still = NewPad(0), w = NewPad(1);
+  ASSERT_TRUE(test::ProcessUntil([&] { return w->paints > 0 && still->paints > 0; }));
+  test::ProcessPending();
+  const QPointF at(30, 30);
+  QCoreApplication::postEvent(w->content(), new QMouseEvent(QEvent::MouseButtonPress, at, w->content()->mapToGlobal(at),
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+  const int beats = w->beats, paints = w->paints, stillPaints = still->paints;
+  RunGuarded([&] {
+    w->Named<Canvas>("Can")->Graphics()->FillRect(0, 0, 5, 5);
+    for (int i = 0; i < 1000; ++i) RuntimeBackgroundTask();
+    EXPECT_EQ(w->paints, paints);  // a short loop leaves the screen to the event loop
+    const double start = Microseconds();
+    while (Microseconds() - start < 60000.0) {
+      for (int i = 0; i < 1000; ++i) RuntimeBackgroundTask();
+    }
+    EXPECT_GT(w->paints, paints);  // a long one brings it up to date
+  });
+  // Nothing changed in the still window, and nothing was delivered.
+  EXPECT_EQ(std::make_tuple(still->paints, w->beats, w->downs.size()), std::make_tuple(stillPaints, beats, size_t{0}));
+  // Afterwards the event loop delivers both.
+  EXPECT_TRUE(test::ProcessUntil([&] { return w->downs.size() == 1 && w->beats > beats; }));
+}
+
+// The first report stays up while 20 plain ticks pass; another exception comes meanwhile.
+TEST_F(Pads, TheReportOfAnUnhandledExceptionStopsEveryTimerAndReportsEachExceptionKept) {
+  Ref<Pad> w = NewPad(2);
+  RunGuarded([] { throw OutOfBoundsException(5, 2); });
+  Ticks ticks;
+  int beatsAtReport = -1;
+  test::MessageBoxes boxes([&] {
+    if (beatsAtReport < 0) beatsAtReport = w->beats, RunGuarded([] { throw OutOfBoundsException(6, 2); });
+    return ticks.n >= 20;
+  });
+  UnhandledException(OutOfBoundsException(7, 3));
+  EXPECT_EQ(w->beats, beatsAtReport);
+  // The one reported first, the one kept before, the one raised meanwhile.
+  using testing::HasSubstr;
+  EXPECT_THAT(boxes.Texts(), testing::ElementsAre(HasSubstr("Index 7 out of bounds"), HasSubstr("Index 5 "), HasSubstr("Index 6 ")));
+}
+
+// Asked for outside the event loop, neither silences a message box meanwhile.
+TEST_F(Pads, AQuitOrAnExceptionFromOutsideTheEventLoopEndsItsNextRunAsItStarts) {
+  test::MessageBoxes boxes;
+  Quit();
+  MsgBox("After the quit");
+  EXPECT_TRUE(test::RunBounded(RuntimeRun, 2000));
+  RunGuarded([] { throw OutOfBoundsException(5, 2); });
+  MsgBox("After the exception");
+  EXPECT_THROW(test::RunBounded(RuntimeRun, 2000), OutOfBoundsException);
+  EXPECT_FALSE(TakeUnhandledException());
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"After the quit", "After the exception"}));
+}
+
+Ref<MenuItem> Item(const std::string& name, const std::vector<Ref<MenuItem>>& items = {}) {
+  Ref<MenuItem> item = New<MenuItem>();
+  item->SetName(name), item->SetText(name);
+  for (const Ref<MenuItem>& i : items) item->Append(i);
+  return item;
+}
+
+// The application enables Open, Close and Copy, and answers Open and Copy.
+class TestApp : public Application {
+public:
+  void Event_EnableMenuItems() override {
+    for (const char* name : {"FileOpen", "FileClose", "EditCopy"}) MenuBar()->Lookup(name)->Enable();
+  }
+  bool FileOpen() { calls += "app FileOpen, "; return true; }
+  bool EditCopy() { calls += "app EditCopy, "; return true; }
+};
+
+// Copy is AutoEnable, Paste not. The field could paste but not copy: Copy stays as
+// the program enabled it, and the field copies nothing while a handler takes it.
+TEST_F(Pads, OnlyWhatTheProgramEnablesIsShownAndChosenAndItGoesToTheFrontWindowFirst) {
+  calls.clear();
+  Ref<MenuBar> bar = New<MenuBar>();
+  bar->Append(Item("File", {Item("FileOpen"), Item("FileClose")}));
+  bar->Append(Item("Edit", {Item("EditCopy"), Item("EditPaste")}));
+  bar->Lookup("EditCopy")->SetAutoEnable(true);
+  Ref<TestApp> app = New<TestApp>();
+  app->SetMenuBar(bar);
+  app->AddMenuHandler("FileOpen", RuntimeCreateDelegate(app, &TestApp::FileOpen, "(  ) as Boolean"));
+  app->AddMenuHandler("EditCopy", RuntimeCreateDelegate(app, &TestApp::EditCopy, "(  ) as Boolean"));
+  RuntimeRegisterAppObject(app);
+  const Ref<Pad> doc = NewPad();
+  auto enabled = [&] {
+    UpdateMenuItems();
+    std::string on;
+    for (const std::string name : {"FileOpen", "FileClose", "EditCopy", "EditPaste"}) {
+      if (bar->Lookup(name)->Enabled()) on += name + " ";
+    }
+    return on;
+  };
+  auto action = [&](const char* name) { return doc->widget()->findChild<QAction*>(QString::fromLatin1(name)); };
+  QGuiApplication::clipboard()->setText("clip");
+  const Ref<EditField> field = doc->Named<EditField>("Field");
+  test::TypeInto(field, "abc");
+  EXPECT_EQ(enabled(), "FileOpen FileClose EditCopy ");
+  QMenu* edit = doc->widget()->findChild<QMenuBar*>()->actions().at(1)->menu();
+  edit->popup(QPoint());
+  EXPECT_TRUE(edit->isVisible() && action("EditCopy")->isEnabled() && !action("EditPaste")->isEnabled());
+  edit->close();
+  static_cast<QLineEdit*>(field->widget())->selectAll();
+  for (const char* item : {"FileClose", "EditCopy", "FileOpen"}) EXPECT_TRUE(ChooseMenuItem(item)) << item;
+  EXPECT_FALSE(ChooseMenuItem("EditPaste") || ChooseMenuItem("NoSuchItem"));
+  action("EditCopy")->trigger();  // from the window's own menu bar
+  EXPECT_EQ(calls, "window FileClose, window EditCopy, app EditCopy, app FileOpen, window EditCopy, app EditCopy, ");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "clip");
+  test::CloseAllWindows();
+  RuntimeRegisterAppObject(nullptr);
+}
+
+}  // namespace
