@@ -178,7 +178,8 @@ std::string Focused(const Ref<Window>& w) {
 }
 
 // The title bar, the frame's boxes, a menu bar, the content's size, the cover shown pixel for pixel as the
-// picture holds it; after "|", the control with the first focus, then the one after each Tab, round to the first.
+// picture holds it on a white window; after "|", the control with the first focus, then the one after each
+// Tab, round to the first.
 std::string Shown(const Ref<Window>& w) {
   const QWidget* top = w->widget();
   const Qt::WindowFlags boxes = top->windowFlags();
@@ -187,9 +188,9 @@ std::string Shown(const Ref<Window>& w) {
                   (top->minimumSize() != top->maximumSize() ? " resize" : "") + (top->findChild<QMenuBar*>() ? " bar " : " ") +
                   std::to_string(w->Width()) + "x" + std::to_string(w->Height());
   if (const Ref<Canvas> canvas = Cast<Canvas>(w->ControlByName("CanvasBrismoorCover"))) {
-    const QImage cover = BrismoorCover()->image().convertToFormat(QImage::Format_RGB32);
-    const QImage shown = test::Grab(w).convertToFormat(cover.format()).copy(canvas->Left(), canvas->Top(), 158, 204);
-    s += canvas->Backdrop() == BrismoorCover() && shown == cover ? " cover" : " no cover";
+    const QImage cover = BrismoorCover()->image().convertToFormat(QImage::Format_RGB32), shown = test::Grab(w);
+    s += canvas->Backdrop() == BrismoorCover() && shown.copy(canvas->Left(), canvas->Top(), 158, 204) == cover &&
+                 shown.pixelColor(w->Width() - 1, w->Height() - 1) == Qt::white ? " cover" : " no cover";
   }
   const std::string first = Focused(w);
   s += " | " + first;

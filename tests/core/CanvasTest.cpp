@@ -1,4 +1,4 @@
-// Sprite canvases, a generation, the pop-up and the counter, in a window logging each event as its handler sees it.
+// Sprite canvases, a generation and the pop-up, in a window logging each event as its handler sees it.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -6,7 +6,6 @@
 #include "CoreTestSupport.h"
 #include "Layout.h"
 #include "TestSupport.h"
-#include "counter.h"
 #include "driftCan.h"
 #include "popupSpriteCan.h"
 #include "virionTron.h"
@@ -32,7 +31,6 @@ public:
       {Make<displayCan>(), "Slot", kNoIndex, Box(75, 339, 20, 20), {pulled, dropped}, {}},
       {Make<popupSpriteCan>(), "PopUp", kNoIndex, Box(6, 57, 18, 16).Boolean("Visible", false),
        {On<W>("LoadImage", &W::LoadImage, "( Int32, Int32, Variant, Window )"), On<W>("Vanished", &W::Vanished, "(  )")}, {}},
-      {Make<counter>(), "Count", kNoIndex, Box(100, 231, 43, 20).Text("Text", "GenCounter"), {}, {}},
     });
   }
   // Each line: the event, then what its handler sees, as numbers (1 for true).
@@ -170,17 +168,6 @@ TEST_F(Canvases, APopUpLetsItsWindowPaintItBeforeShowingAndHidesBeforeSayingSo) 
   EXPECT_TRUE(pop->Visible());
   pop->vanish();
   EXPECT_EQ(w->log, (std::vector<std::string>{"opened Pop0 256 192 ", "load 30 40 0 1 1 ", "vanished 0 "}));
-}
-
-TEST_F(Canvases, ACounterCountsThroughItsText) {
-  Ref<counter> c = ControlNamed<counter>(w, "Count");
-  std::string shown = c->Text();
-  c->increment(), c->increment(), shown += " " + c->Text();
-  c->zero(), c->decrement(), shown += " " + c->Text();
-  c->set(250), shown += " " + c->Text();
-  c->zero(), shown += " " + c->Text();
-  c->SetText("abc"), c->increment(), shown += " " + c->Text();
-  EXPECT_EQ(shown, "0 2 -1 250 0 1");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// Property streams: their bytes, reading them back, and applying them to a window.
+// Property streams: their bytes, and reading them back.
 #include <gtest/gtest.h>
 
-#include "TestSupport.h"
+#include "PropertyStream.h"
 
 namespace {
 
@@ -35,32 +35,6 @@ TEST(PropertyStream, EachKindHasItsByteFormatAndAStreamReadsBackWholeRecordsOnly
   EXPECT_FALSE(reads("Title \xFF\xFF\xFF\xFF"s));  // a negative length
   EXPECT_THROW(PropertyStream().Int32("Visible", 1), TypeMismatchException);  // a value of another kind
   EXPECT_THROW(PropertyStream().Text("Width", "441"), TypeMismatchException);
-}
-
-class FixedWindow : public Window {
-public:
-  std::string ClassName() const override { return "FixedWindow.FixedWindow"; }
-  void Layout() override {
-    SetProperties(RefTo(this), PropertyStream().Int32("Placement", 2).Int32("Width", 441).Int32("Height", 535)
-        .Int32("Frame", 2).Boolean("HasBackColor", true).Color("BackColor", RGB(0, 128, 255))
-        .Text("Title", "About Trevalin").Boolean("Visible", true).Boolean("CloseButton", false)
-        .Boolean("Resizeable", false).Boolean("MaximizeButton", false));
-  }
-};
-
-using PropertyStreamWindowTest = test::WindowTest;
-
-TEST_F(PropertyStreamWindowTest, AWindowTakesItsRecordsAndKeepsAFixedSize) {
-  Ref<FixedWindow> w = New<FixedWindow>();
-  w->Constructor();
-  QWidget* top = w->widget();
-  top->resize(600, 700);
-  test::ProcessPending();
-  EXPECT_TRUE(top->isVisible());
-  EXPECT_EQ(top->windowTitle(), QString("About Trevalin"));
-  EXPECT_FALSE(top->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(std::pair(w->Width(), w->Height()), std::pair(441, 535));
-  EXPECT_EQ(test::Grab(w).pixelColor(200, 300), QColor(0, 128, 255));
 }
 
 }  // namespace
