@@ -2,6 +2,7 @@
 // escapes; the menu bar, what it enables, its window and Edit commands; every
 // window as it shows; how the splash and the About window close.
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QMenuBar>
 
 #include <set>
@@ -241,7 +242,16 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
   }
 }
 
-TEST_F(StartUp, TheSplashClosesOnItsTimerEitherWindowAtAClicksReleaseAndTheAboutWindowAtOK) {
+// Takes the pages the desktop would open, noting whether the About window was still open then.
+class Browser : public QObject {
+  Q_OBJECT
+public slots:
+  void open(const QUrl& url) { opened += url.toString().toStdString() + (GetImplicitWindow(WindowAbout::kClassName) ? " over About" : ""); }
+public:
+  std::string opened;
+};
+
+TEST_F(StartUp, TheSplashClosesOnItsTimerEitherWindowAtAClicksReleaseAndTheAboutWindowAtOKOrBeforeGoingThere) {
   const Ref<Window> splash = Open({});
   const Ref<Timer> timer = splash->Named<WindowSplash::TimerClose>("TimerClose");
   EXPECT_EQ(timer->Mode(), 1);
@@ -262,6 +272,14 @@ TEST_F(StartUp, TheSplashClosesOnItsTimerEitherWindowAtAClicksReleaseAndTheAbout
   EXPECT_EQ(ok->Caption(), "OK");
   test::ClickButton(ok);
   EXPECT_EQ(WindowsFrontToBack(), std::vector<Ref<Window>>{WindowDiverge()});
+  Browser browser;
+  test::MessageBoxes boxes;  // should the page not open
+  QDesktopServices::setUrlHandler("https", &browser, "open");
+  test::ClickButton(Open({"AppleAboutMyApplication"})->Named<PushButton>("PushButtonGoThere"));
+  QDesktopServices::unsetUrlHandler("https");
+  EXPECT_EQ(browser.opened, Texts::WebAddress());
 }
 
 }  // namespace
+
+#include "StartUpTest.moc"
