@@ -1,4 +1,4 @@
-// Sprite canvases, a generation and the pop-up, in a window logging each event as its handler sees it.
+// Sprite canvases, the pop-up and a generation, in a window logging each event as its handler sees it.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -8,7 +8,6 @@
 #include "TestSupport.h"
 #include "driftCan.h"
 #include "popupSpriteCan.h"
-#include "virionTron.h"
 
 namespace {
 
@@ -54,13 +53,6 @@ public:
 
 const Color kRed = RGB(250, 0, 0), kBlue = RGB(0, 0, 250);
 
-Ref<virionTron> Virion(int32_t x, int32_t y, Color c, double fitness = 100.0) {
-  Ref<virionTron> v = New<virionTron>();
-  v->X = x, v->Y = y, v->width = 12, v->height = 12, v->myColor = c, v->Fitness = fitness;
-  v->Sequence = Letters("AAAAAAAAAA", 1);
-  return v;
-}
-
 class Canvases : public test::WindowTest {
 protected:
   void SetUp() override {
@@ -97,9 +89,15 @@ TEST_F(Canvases, ASpriteTakenOutKeepsItsOffsetFromThePointerIntoTheCanvasItIsDro
   EXPECT_TRUE(slot->AniTrons.UBound() == 1 && slot->AniTrons(1) == b);
   EXPECT_EQ(test::Grab(w).pixelColor(75 + 4 + 6, 339 + 4 + 6), QColor(250, 0, 0));
   EXPECT_FALSE(p0->processingClick || p1->processingClick || slot->processingClick);
+  // A pop-up lets its window paint it before it shows, and hides before it says so.
+  const Ref<popupSpriteCan> pop = ControlNamed<popupSpriteCan>(w, "PopUp");
+  pop->popup(30, 40, Variant(b), w);
+  EXPECT_TRUE(pop->Visible());
+  pop->vanish();
   // Each handler ran inside the click: after the list shrank, after the sprite was in.
   EXPECT_EQ(w->log, (std::vector<std::string>{"opened Pop0 256 192 ", "pulled Pop0 1 3 ", "dropped Pop1 1 1 68 64 1 ",
-                                              "pulled Pop1 1 0 ", "dropped Slot 1 1 4 4 1 ", "dropped Slot 1 1 4 4 1 "}));
+                                              "pulled Pop1 1 0 ", "dropped Slot 1 1 4 4 1 ", "dropped Slot 1 1 4 4 1 ",
+                                              "load 30 40 0 1 1 ", "vanished 0 "}));
   // A point on the canvas's border is outside it.
   EXPECT_TRUE(!p0->within(20, 100) && !p0->within(276, 100) && !p0->within(100, 30) && !p0->within(100, 222) && p0->within(21, 31));
 }
@@ -160,14 +158,6 @@ TEST_F(Canvases, NoGenerationWhileAClickIsHandledOrWhenEmptyButStillARepaintAndE
   for (int i = 0; i < 20; ++i) p1->doAttach(Virion(10, 10, kRed));
   p1->redraw();
   EXPECT_EQ(p1->AniTrons.UBound(), 50);
-}
-
-TEST_F(Canvases, APopUpLetsItsWindowPaintItBeforeShowingAndHidesBeforeSayingSo) {
-  Ref<popupSpriteCan> pop = ControlNamed<popupSpriteCan>(w, "PopUp");
-  pop->popup(30, 40, Variant(Virion(0, 0, kRed)), w);
-  EXPECT_TRUE(pop->Visible());
-  pop->vanish();
-  EXPECT_EQ(w->log, (std::vector<std::string>{"opened Pop0 256 192 ", "load 30 40 0 1 1 ", "vanished 0 "}));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 #pragma once
 // Shared by the core tests: a generator whose state can be read, a count of the
-// draws taken since a seeding, canvases of a given size and arrays of letters.
+// draws taken since a seeding, canvases of a given size, arrays of letters and virions.
 
 #include <string>
 
 #include "Globals.h"
 #include "SpriteCanvases.h"
 #include "cArray.h"
+#include "virionTron.h"
 
 namespace coretest {
 
@@ -58,6 +59,15 @@ inline std::string Text(const Ref<cArray>& a, int first = 0) {
   std::string s;
   for (int i = first; i <= a->ubound(); ++i) s += a->get(i).IsNil() ? "_" : a->get(i).StringValue();
   return s;
+}
+
+// A 12-pixel virion at (x, y) holding letters from index 1.
+inline Ref<virionTron> Virion(int32_t x, int32_t y, Color c = {}, double fitness = 100.0,
+                              const std::string& letters = "AAAAAAAAAA") {
+  Ref<virionTron> v = New<virionTron>();
+  v->X = x, v->Y = y, v->width = 12, v->height = 12, v->myColor = c, v->Fitness = fitness;
+  v->Sequence = Letters(letters, 1);
+  return v;
 }
 
 }  // namespace coretest

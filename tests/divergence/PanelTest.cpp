@@ -20,12 +20,6 @@ std::string PopUps(const Ref<Window>& w) {
   return Join(s->Left(), s->Top(), s->Width(), s->Height(), s->Visible(), "|", c->Left(), c->Top(), c->Width(),
               c->Height(), c->Visible());
 }
-// A virion holding the given letters: a 12-pixel dot at (x, y).
-Ref<virionTron> MakeVirion(const std::string& letters, int32_t x, int32_t y) {
-  Ref<virionTron> v = New<virionTron>();
-  v->X = x, v->Y = y, v->width = 12, v->height = 12, v->Sequence = coretest::Letters(letters, 1);
-  return v;
-}
 // The letters on each line of the card that starts inside its frame, line k on the baseline
 // 68 + 11k: runs of columns holding dark pixels from 9 above to 1 below, a blank apart.
 std::vector<int> LettersPerLine(const QImage& image) {
@@ -89,8 +83,9 @@ TEST_F(Panel, PressesClaimOnlyOverCanvasesAndThePopUpsFollowTheHeldVirion) {
 TEST_F(Panel, TheSlotsListTheirSequencesAndCountTheDifferences) {
   Ref<class WindowDiverge> w = Open(WindowDiverge());
   Ref<driftCan> zero = Pop(w, 0), one = Pop(w, 1);
-  const Ref<virionTron> a = MakeVirion("ATGCATGCAT", 10, 10), b = MakeVirion("CTGCTTGC", 40, 10),
-                        c = MakeVirion("ATGCATGCATGGGG", 70, 10), v = Cast<virionTron>(zero->AniTrons(1));
+  using coretest::Virion;
+  const Ref<virionTron> a = Virion(10, 10, {}, 100, "ATGCATGCAT"), b = Virion(40, 10, {}, 100, "CTGCTTGC"),
+                        c = Virion(70, 10, {}, 100, "ATGCATGCATGGGG"), v = Cast<virionTron>(zero->AniTrons(1));
   for (const auto& made : {a, b, c}) one->doAttach(made);
   Drag(w, On(one, a), Centre(Slot(w, 0)));
   EXPECT_EQ(Slots(w), "ATGCATGCAT/Pt One / #");
@@ -116,7 +111,7 @@ TEST_F(Panel, TheSlotsListTheirSequencesAndCountTheDifferences) {
 // stored as 130): every letter shows. Near the right edge the card sits flush.
 TEST_F(Panel, TheDataCardShowsTheSequenceTenLettersALine) {
   Ref<class WindowDiverge> w = Open(WindowDiverge());
-  const Ref<virionTron> short55 = MakeVirion(std::string(55, 'T'), 230, 100);
+  const Ref<virionTron> short55 = coretest::Virion(230, 100, {}, 100, std::string(55, 'T'));
   Pop(w, 1)->doAttach(short55);
   Ref<popupSpriteCan> card = w->Named<popupSpriteCan>("myPopupVirionData");
   Drag(w, On(Pop(w, 0), Pop(w, 0)->AniTrons(1)), {300, 260});

@@ -13,11 +13,9 @@ namespace test {
 namespace {
 
 void DropHeadlessNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (message.contains(QLatin1String("does not support raise"))) return;
-  if (message.contains(QLatin1String("does not support propagateSizeHints"))) return;
-  if (message.contains(QLatin1String("does not support grabbing"))) return;
-  if (message.contains(QLatin1String("does not support QPlatformServices"))) return;
-  if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+  for (const char* note : {"does not support raise", "does not support propagateSizeHints", "does not support grabbing",
+                           "does not support QPlatformServices", "XDG_RUNTIME_DIR"})
+    if (message.contains(QLatin1String(note))) return;
   fprintf(stderr, "%s\n", qPrintable(message));
   if (type == QtFatalMsg) abort();
 }
