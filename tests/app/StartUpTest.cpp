@@ -78,8 +78,7 @@ const std::vector<std::vector<Entry>> kBar = {
 
 TEST_F(StartUp, TheBarHoldsItsMenusAsLaidOutAndTheAccessorsLookItemsUpAtEveryCall) {
   const Ref<MenuBar> bar = App()->MenuBar();
-  ASSERT_EQ(bar, Ref<MenuBar>(Menu()));
-  ASSERT_EQ(bar->Count(), 3);
+  ASSERT_TRUE(bar == Ref<MenuBar>(Menu()) && bar->Count() == 3);
   for (int32_t m = 0; m < 3; ++m) {
     ASSERT_EQ(bar->Item(m)->Count() + 1, static_cast<int32_t>(kBar[m].size()));
     for (int32_t i = 0; i <= bar->Item(m)->Count(); ++i) {
@@ -101,14 +100,11 @@ TEST_F(StartUp, TheBarHoldsItsMenusAsLaidOutAndTheAccessorsLookItemsUpAtEveryCal
 std::set<std::string> Enabled() {
   UpdateMenuItems();
   std::set<std::string> enabled;
-  for (const std::vector<Entry>& menu : kBar) {
-    for (size_t i = 1; i < menu.size(); ++i) {
+  for (const std::vector<Entry>& menu : kBar)
+    for (size_t i = 1; i < menu.size(); ++i)
       if (App()->MenuBar()->Lookup(menu[i].name)->Enabled()) enabled.insert(menu[i].name);
-    }
-  }
-  for (const char* own : {"AppleAboutMyApplication", "SimulationDivergence", "SimulationTree", "FileQuit"}) {
+  for (const char* own : {"AppleAboutMyApplication", "SimulationDivergence", "SimulationTree", "FileQuit"})
     if (enabled.erase(own) == 0) enabled.insert(std::string("not ") + own);
-  }
   return enabled;
 }
 
@@ -128,12 +124,10 @@ TEST_F(StartUp, EachWindowCommandBringsTheOpenWindowForwardOrMakesAFreshOne) {
     EXPECT_EQ(Enabled(), enabled);
     ASSERT_TRUE(ChooseMenuItem(other));
     ASSERT_TRUE(ChooseMenuItem(command));
-    EXPECT_EQ(GetImplicitWindow(className), first);
-    EXPECT_EQ(FrontWindow(), first);
+    EXPECT_TRUE(GetImplicitWindow(className) == first && FrontWindow() == first);
     first->widget()->close();
     ASSERT_TRUE(ChooseMenuItem(command));
-    EXPECT_NE(GetImplicitWindow(className), first);
-    EXPECT_EQ(FrontWindow(), GetImplicitWindow(className));
+    EXPECT_TRUE(GetImplicitWindow(className) != first && FrontWindow() == GetImplicitWindow(className));
   }
 }
 
@@ -170,11 +164,9 @@ Ref<Window> Open(const std::vector<std::string>& commands) {
 }
 
 std::string Focused(const Ref<Window>& w) {
-  for (const Ref<Control>& c : w->Controls()) {
-    const Ref<RectControl> r = Cast<RectControl>(c);
-    if (r == nullptr || r->widget() == nullptr || r->widget() != QApplication::focusWidget()) continue;
-    return c->Name() + (c->Index() == kNoIndex ? "" : "(" + std::to_string(c->Index()) + ")");
-  }
+  for (const Ref<Control>& c : w->Controls())
+    if (const Ref<RectControl> r = Cast<RectControl>(c); r && r->widget() && r->widget() == QApplication::focusWidget())
+      return c->Name() + (c->Index() == kNoIndex ? "" : "(" + std::to_string(c->Index()) + ")");
   return "none";
 }
 

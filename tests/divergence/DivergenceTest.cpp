@@ -32,7 +32,7 @@ std::vector<std::string> FastFwd(const Ref<Window>& w, const std::string& text) 
 // 56 draws in order: the founder's, each copy's clone and place, a generation. With
 // seed 9 one copy mutates (position 2, fitness 101), child 2 descends from it, child 4 mutates.
 TEST_F(Divergence, TheFoundingTakesItsDrawsInOrder) {
-  Seed(9);
+  Globals::myRAlea->setSeed(9);
   Globals::PopSize = 4;
   Globals::SequenceLength = 10;
   Ref<driftCan> zero = Pop(WindowDiverge(), 0);

@@ -34,8 +34,6 @@ protected:
     ReleaseMenu();
     ReleasePictures();
   }
-  // Seeds the shared generator, for exact figures.
-  static void Seed(double seed) { Globals::myRAlea->setSeed(seed); }
 };
 
 // Runs Main, bounded as RunBounded, with the given step done once the

@@ -125,7 +125,7 @@ TEST_F(Split, SplitsAtGenerationsReachedByTicksGrowTheTreeInTreeOrder) {
   EXPECT_EQ(Join(w->LastPopActivated, w->Named<RootLine>("myRootline")->Active, Where(w, 1)),
             "0 1 628 62 620 61 606 60 0");
   Tick(w, 30);
-  Seed(12345);  // the first draw, 0.1056..., takes virion 6 of 50; the next is the stream's second
+  Globals::myRAlea->setSeed(12345);  // the first draw, 0.1056..., takes virion 6 of 50; the next is the stream's second
   const Ref<aniTron> sixth = Pop(w, 0)->AniTrons(6);
   ClickPopulation(w, 0);
   EXPECT_EQ(Globals::myRAlea->random(), 0.3100736851315986);
