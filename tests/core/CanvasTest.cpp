@@ -60,7 +60,6 @@ protected:
     w->Constructor();
     p0 = ControlNamed<driftCan>(w, "Pop0"), p1 = ControlNamed<driftCan>(w, "Pop1"), slot = ControlNamed<displayCan>(w, "Slot");
   }
-  static double State() { return Cast<ProbeRAlea>(Globals::myRAlea)->state(); }
 
   Ref<CanvasWindow> w = New<CanvasWindow>();
   Ref<driftCan> p0, p1;
@@ -120,7 +119,7 @@ TEST_F(Canvases, AGenerationDrawsItsChildrenParentByParentThenTheirPlaces) {
     Globals::myRAlea->setSeed(c.seed);
     Globals::PopSize = c.popSize, Globals::MutRatePerSeq = c.rate;
     p1->redraw();
-    EXPECT_EQ(DrawsTaken(c.seed, State()), c.draws) << c.fitness2;
+    EXPECT_EQ(DrawsSince(c.seed), c.draws) << c.fitness2;
     std::string parents;
     for (int i = 1; i <= p1->AniTrons.UBound() && !c.parents.empty(); ++i) parents += p1->AniTrons(i)->myColor == kRed ? "R" : "B";
     EXPECT_EQ(parents, c.parents);
@@ -141,7 +140,7 @@ TEST_F(Canvases, AGenerationDrawsItsChildrenParentByParentThenTheirPlaces) {
 
 // A population of one grows to PopSize.
 TEST_F(Canvases, NoGenerationWhileAClickIsHandledOrWhenEmptyButStillARepaintAndElsePopSizeChildren) {
-  const double before = State();
+  const double before = Drawn();
   EXPECT_EQ(p1->GetMaxFitness(), 0.0);
   p1->redraw();
   EXPECT_EQ(test::Grab(w).pixelColor(326 + 100, 30 + 100), QColor(255, 255, 255));
@@ -149,7 +148,7 @@ TEST_F(Canvases, NoGenerationWhileAClickIsHandledOrWhenEmptyButStillARepaintAndE
   p1->doAttach(v);
   p1->processingClick = true;
   p1->redraw();
-  EXPECT_EQ(State(), before);
+  EXPECT_EQ(Drawn(), before);
   EXPECT_TRUE(p1->AniTrons.UBound() == 1 && p1->AniTrons(1) == v && v->X == 50);
   EXPECT_EQ(test::Grab(w).pixelColor(326 + 56, 30 + 66), QColor(0, 0, 250));
   p1->processingClick = false;

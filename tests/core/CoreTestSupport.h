@@ -30,12 +30,14 @@ inline Ref<ProbeRAlea> StartSeeded(double seed) {
   return Cast<ProbeRAlea>(Globals::myRAlea);
 }
 
-// How many draws a generator seeded with seed takes to reach state.
-inline int DrawsTaken(double seed, double state) {
+// The shared generator's state: it moves on with every draw.
+inline double Drawn() { return Cast<ProbeRAlea>(Globals::myRAlea)->state(); }
+
+// How many draws the shared generator has taken since it was seeded with seed.
+inline int DrawsSince(double seed) {
   Ref<ProbeRAlea> fresh = Seeded(seed);
-  for (int n = 0; n < 100000; ++n, fresh->random()) {
-    if (fresh->state() == state) return n;
-  }
+  for (int n = 0; n < 100000; ++n, fresh->random())
+    if (fresh->state() == Drawn()) return n;
   return -1;
 }
 

@@ -7,8 +7,6 @@
 
 using namespace coretest;
 
-static int DrawsSince(double seed) { return DrawsTaken(seed, Cast<ProbeRAlea>(Globals::myRAlea)->state()); }
-
 // A virion's place, size, fitness and colour, every number in full.
 static std::string Describe(const Ref<virionTron>& v) {
   std::ostringstream s;

@@ -7,7 +7,6 @@
 #include <string>
 #include <utility>
 
-#include "../core/CoreTestSupport.h"
 #include "ProgramTest.h"
 #include "WindowDiverge.h"
 #include "WindowTree.h"
@@ -26,16 +25,6 @@ std::string Join(const First& first, const Rest&... rest) {
   return s.str();
 }
 
-// Every window founds a population: the draws come from a generator seeded with 1.
-class SimulationTest : public test::ProgramTest {
-protected:
-  void SetUp() override {
-    test::ProgramTest::SetUp();
-    coretest::StartSeeded(1);
-  }
-};
-// The generator's state: it moves on with every draw.
-inline double Drawn() { return Cast<coretest::ProbeRAlea>(Globals::myRAlea)->state(); }
 
 // The window, shown; only Tick delivers its ticks (each as the event loop does), one by one.
 template <class W>

@@ -8,8 +8,8 @@
 namespace {
 
 using namespace simtest;
-using Divergence = SimulationTest;
-using ResetDialog = SimulationTest;
+using Divergence = test::ProgramTest;
+using ResetDialog = test::ProgramTest;
 
 const std::string kNotPositive = "The number of generations for fast forward must be a positive integer.";
 const std::string kAbove500 = "The maximum number of generations for fast forward is 500.";
@@ -44,7 +44,7 @@ TEST_F(Divergence, TheFoundingTakesItsDrawsInOrder) {
   EXPECT_EQ(founded,
             "208 170 AAACCCGGTC 0 0 0 100; 18 27 AGACCCGGTC 179 115 2 101; 103 21 AAACCCGGTC 0 0 0 100; "
             "229 49 AAACCCGATC 248 40 50 101; ");
-  EXPECT_EQ(coretest::DrawsTaken(9, Drawn()), 56);
+  EXPECT_EQ(coretest::DrawsSince(9), 56);
 }
 
 // The range tests come before the timer's: while a run is on (the button disabled, the
@@ -78,9 +78,9 @@ TEST_F(Divergence, FastFwdRunsTheRoundedCountOfGenerations) {
     EXPECT_TRUE(FastFwd(w, text).empty()) << text;
     for (int tick = 1; tick <= k + 1; ++tick) {
       ASSERT_EQ(State(w), Join(50, done, 0, 0, "count", k + 1 - tick, "0 mode 2 0", text)) << tick;
-      const double before = Drawn();
+      const double before = coretest::Drawn();
       Tick(w);
-      ASSERT_EQ(Drawn() != before, tick <= k) << text << " tick " << tick;
+      ASSERT_EQ(coretest::Drawn() != before, tick <= k) << text << " tick " << tick;
       done += tick <= k;
     }
     EXPECT_EQ(State(w), Join(50, done, 0, 0, "count 0 0 mode 0 1", text));

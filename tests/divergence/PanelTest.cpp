@@ -11,7 +11,7 @@
 namespace {
 
 using namespace simtest;
-using Panel = SimulationTest;
+using Panel = test::ProgramTest;
 
 // The sprite's and then the card's place, size and visibility.
 std::string PopUps(const Ref<Window>& w) {

@@ -1,7 +1,8 @@
 #pragma once
 // A test of the program itself: the application object is made, given the menu
 // bar and registered, its menu handlers are bound, and the parameters are set,
-// as at start-up; the event loop is not run. Afterwards everything is let go.
+// as at start-up, but with a generator seeded with 1, so that every draw is known;
+// the event loop is not run. Afterwards everything is let go.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include <functional>
 
+#include "../core/CoreTestSupport.h"
 #include "App.h"
 #include "Application.h"
 #include "Globals.h"
@@ -25,7 +27,7 @@ protected:
   void SetUp() override {
     NewAppInstance();
     ApplicationAddMenuHandlers();
-    Globals::StartUp();
+    coretest::StartSeeded(1);
   }
   void TearDown() override {
     CloseAllWindows();

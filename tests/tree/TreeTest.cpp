@@ -4,8 +4,8 @@
 namespace {
 
 using namespace simtest;
-using Tree = SimulationTest;
-using Split = SimulationTest;
+using Tree = test::ProgramTest;
+using Split = test::ProgramTest;
 
 Ref<PushButton> Button(const Ref<Window>& w) { return w->Named<PushButton>("PushButtonFastFwd"); }
 int32_t Mode(const Ref<Window>& w) { return w->Named<Timer>("TimerWait")->Mode(); }
