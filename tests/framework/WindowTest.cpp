@@ -55,10 +55,7 @@ public:
     AddMenuHandler("FileClose", RuntimeCreateDelegate(RefTo(this), &Pad::FileClose, "(  ) as Boolean"));
     AddMenuHandler("EditCopy", RuntimeCreateDelegate(RefTo(this), &Pad::EditCopy, "(  ) as Boolean"));
   }
-  bool Event_MouseDown(int32_t x, int32_t y) override {
-    downs.push_back({x, y});
-    return claim;
-  }
+  bool Event_MouseDown(int32_t x, int32_t y) override { downs.push_back({x, y}); return claim; }
   void Event_MouseDrag(int32_t x, int32_t y) override { drags.push_back({x, y}); }
   void Event_MouseUp(int32_t x, int32_t y) override { ups.push_back({x, y}); }
   void Keys_Action(const Ref<ArrayButton>& me) { pressed.push_back(me); }
@@ -281,9 +278,8 @@ TEST_F(Pads, OnlyWhatTheProgramEnablesIsShownAndChosenAndItGoesToTheFrontWindowF
   auto enabled = [&] {
     UpdateMenuItems();
     std::string on;
-    for (const std::string name : {"FileOpen", "FileClose", "EditCopy", "EditPaste"}) {
+    for (const std::string name : {"FileOpen", "FileClose", "EditCopy", "EditPaste"})
       if (bar->Lookup(name)->Enabled()) on += name + " ";
-    }
     return on;
   };
   auto action = [&](const char* name) { return doc->widget()->findChild<QAction*>(QString::fromLatin1(name)); };

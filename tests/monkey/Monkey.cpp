@@ -42,9 +42,7 @@ int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(dic
 bool Chance(int percent) { return Pick(1, 100) <= percent; }
 template <class T>
 T OneOf(const std::vector<T>& v) { return v[static_cast<size_t>(Pick(0, static_cast<int>(v.size()) - 1))]; }
-void Check(bool holds, const std::string& what) {
-  if (!holds) throw std::runtime_error(what);
-}
+void Check(bool holds, const std::string& what) { if (!holds) throw std::runtime_error(what); }
 std::string N(int64_t n) { return std::to_string(n); }
 
 // The members of list that are of class C, in order.
@@ -254,13 +252,10 @@ void Run() {
 // Called as the program's runtime starts: once the application has opened, the monkey runs from the event loop.
 void Start() {
   auto* wait = new QTimer(QCoreApplication::instance());
-  wait->setInterval(0);
   QObject::connect(wait, &QTimer::timeout, [wait] {
-    if (GetImplicitWindow(WindowSplash::kClassName) == nullptr) return;
-    wait->stop();
-    Run();
+    if (GetImplicitWindow(WindowSplash::kClassName) != nullptr) { wait->stop(); Run(); }
   });
-  wait->start();
+  wait->start(0);
 }
 
 }  // namespace

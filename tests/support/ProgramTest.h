@@ -6,10 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
-#include <functional>
-
 #include "../core/CoreTestSupport.h"
 #include "App.h"
 #include "Application.h"
@@ -18,7 +14,6 @@
 #include "Pictures.h"
 #include "Program.h"
 #include "TestSupport.h"
-#include "WindowSplash.h"
 
 namespace test {
 
@@ -37,19 +32,5 @@ protected:
     ReleasePictures();
   }
 };
-
-// Runs Main, bounded as RunBounded, with the given step done once the
-// application has opened.
-inline bool RunMain(const std::function<void()>& onceOpen) {
-  QTimer watch;
-  watch.setInterval(0);
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (GetImplicitWindow(WindowSplash::kClassName) == nullptr) return;
-    watch.stop();
-    onceOpen();
-  });
-  watch.start();
-  return RunBounded(Main);
-}
 
 }  // namespace test

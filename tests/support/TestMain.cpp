@@ -1,7 +1,5 @@
-// Every test program starts the application object first, headless unless the
-// environment names a platform, so that windows and events are real, and with
-// the program's own faces as the runtime sets them. After each
-// test every window is closed.
+// Every test program makes the application object first, headless unless the environment names a
+// platform, with the program's own faces as the runtime sets them. After each test every window is closed.
 #include <QApplication>
 #include <gtest/gtest.h>
 

@@ -35,24 +35,12 @@ QWindow* Handle(const Ref<Window>& w) {
 void Press(const Ref<Window>& w, int x, int y) {
   QTest::mousePress(Handle(w), Qt::LeftButton, Qt::NoModifier, TopPoint(w, x, y));
 }
-
-void Move(const Ref<Window>& w, int x, int y) {
-  QTest::mouseMove(Handle(w), TopPoint(w, x, y));
-}
-
+void Move(const Ref<Window>& w, int x, int y) { QTest::mouseMove(Handle(w), TopPoint(w, x, y)); }
 void Release(const Ref<Window>& w, int x, int y) {
   QTest::mouseRelease(Handle(w), Qt::LeftButton, Qt::NoModifier, TopPoint(w, x, y));
 }
-
-void Click(const Ref<Window>& w, int x, int y) {
-  Press(w, x, y);
-  Release(w, x, y);
-}
-
-void ClickButton(const Ref<PushButton>& b) {
-  Ref<Window> w = b->Window();
-  Click(w, b->Left() + b->Width() / 2, b->Top() + b->Height() / 2);
-}
+void Click(const Ref<Window>& w, int x, int y) { Press(w, x, y), Release(w, x, y); }
+void ClickButton(const Ref<PushButton>& b) { Click(b->Window(), b->Left() + b->Width() / 2, b->Top() + b->Height() / 2); }
 
 void TypeInto(const Ref<EditField>& field, const std::string& text) {
   auto* edit = static_cast<QLineEdit*>(field->widget());
@@ -84,18 +72,13 @@ bool RunBounded(const std::function<void()>& run, int boundMs) {
   bool forced = false;
   QTimer bound;
   bound.setSingleShot(true);
-  QObject::connect(&bound, &QTimer::timeout, [&] {
-    forced = true;
-    Quit();
-  });
+  QObject::connect(&bound, &QTimer::timeout, [&] { forced = true, Quit(); });
   bound.start(boundMs);
   run();
   return !forced;
 }
 
-QImage Grab(const Ref<Window>& w) {
-  return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage Grab(const Ref<Window>& w) { return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height) {
   return PropertyStream().Int32("Left", left).Int32("Top", top).Int32("Width", width).Int32("Height", height);
@@ -105,8 +88,7 @@ MessageBoxes::MessageBoxes(std::function<bool()> dismissWhen) : dismissWhen_(std
   timer_.setInterval(0);
   QObject::connect(&timer_, &QTimer::timeout, [this] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    if (dismissWhen_ && !dismissWhen_()) return;
+    if (!box || !box->isVisible() || (dismissWhen_ && !dismissWhen_())) return;
     QString text = box->text();
     if (!box->informativeText().isEmpty()) text += QLatin1Char('\n') + box->informativeText();
     texts_.push_back(text.toStdString());
@@ -115,8 +97,6 @@ MessageBoxes::MessageBoxes(std::function<bool()> dismissWhen) : dismissWhen_(std
   });
   timer_.start();
 }
-
-MessageBoxes::~MessageBoxes() { timer_.stop(); }
 
 void CloseAllWindows() {
   for (const Ref<Window>& w : WindowsFrontToBack()) w->Close();

@@ -22,9 +22,8 @@
 
 namespace test {
 
-// The headless platform cannot raise windows, grab the keyboard, pass on size
-// hints or open a browser, and says so every time: those notes are dropped,
-// every other message is printed.
+// The headless platform cannot raise windows, grab the keyboard, pass on size hints or open a
+// browser, and says so every time: those notes are dropped, every other message is printed.
 void QuietHeadlessNotes();
 
 // The window's top-level platform window, made if need be.
@@ -55,14 +54,12 @@ QImage Grab(const Ref<Window>& w);
 // The property records that place a control.
 PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height);
 
-// While it lives, every modal message box that opens is read and dismissed
-// with its OK button. A box's text is recorded with its informative text, if
-// any, on a line of its own. With dismissWhen, an open box stays until that
-// holds, so that a test can see what happens while it is up.
+// While it lives, every modal message box that opens is read and dismissed with its OK button. A box's
+// text is recorded with its informative text, if any, on a line of its own. With dismissWhen, an open box
+// stays until that holds, so that a test can see what happens while it is up.
 class MessageBoxes {
 public:
   explicit MessageBoxes(std::function<bool()> dismissWhen = nullptr);
-  ~MessageBoxes();
   const std::vector<std::string>& Texts() const { return texts_; }
 
 private:
@@ -74,8 +71,7 @@ private:
 // Closes every open window.
 void CloseAllWindows();
 
-// A test that works with windows: afterwards, each exception that escaped an
-// event handler fails it.
+// A test that works with windows: afterwards, each exception that escaped an event handler fails it.
 class WindowTest : public ::testing::Test {
 protected:
   void TearDown() override;
