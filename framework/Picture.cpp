@@ -180,28 +180,31 @@ private:
   int64_t pitch_, width_, height_;
 };
 
+// Writes a surface's pixels and tells its owner afterwards.
+template <class F>
+void WriteInto(Surface& s, F write) {
+  if (s.image.isNull()) return;
+  write(Pixels(s.image));
+  if (s.changed) s.changed();
+}
+
 }  // namespace
 
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  Surface& s = surface();
-  if (s.image.isNull()) return;
-  Pixels(s.image).FillBox(x, y, width, height, Pixel(foreColor_));
-  if (s.changed) s.changed();
+  WriteInto(surface(), [&](const Pixels& pixels) { pixels.FillBox(x, y, width, height, Pixel(foreColor_)); });
 }
 
 void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  Surface& s = surface();
-  if (s.image.isNull()) return;
-  const Pixels pixels(s.image);
   const uint32_t pixel = Pixel(foreColor_);
   const int64_t right = int64_t{x} + width - 1, bottom = int64_t{y} + height - 1;
-  pixels.FillBox(x, y, width, 1, pixel);
-  pixels.FillBox(x, bottom, width, 1, pixel);
-  pixels.FillBox(x, y, 1, height, pixel);
-  pixels.FillBox(right, y, 1, height, pixel);
-  if (s.changed) s.changed();
+  WriteInto(surface(), [&](const Pixels& pixels) {
+    pixels.FillBox(x, y, width, 1, pixel);
+    pixels.FillBox(x, bottom, width, 1, pixel);
+    pixels.FillBox(x, y, 1, height, pixel);
+    pixels.FillBox(right, y, 1, height, pixel);
+  });
 }
 
 namespace {
@@ -255,16 +258,14 @@ const std::vector<OvalRow>& OvalRows(int32_t w, int32_t h) {
 
 void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  Surface& s = surface();
-  if (s.image.isNull()) return;
-  const Pixels pixels(s.image);
   const uint32_t pixel = Pixel(foreColor_);
   const std::vector<OvalRow>& rows = OvalRows(std::min(width, 32767), std::min(height, 32767));
-  for (size_t j = 0; j < rows.size(); ++j) {
-    const int64_t left = int64_t{x} + rows[j].first;
-    pixels.FillRow(int64_t{y} + static_cast<int64_t>(j), left, left + rows[j].length, pixel);
-  }
-  if (s.changed) s.changed();
+  WriteInto(surface(), [&](const Pixels& pixels) {
+    for (size_t j = 0; j < rows.size(); ++j) {
+      const int64_t left = int64_t{x} + rows[j].first;
+      pixels.FillRow(int64_t{y} + static_cast<int64_t>(j), left, left + rows[j].length, pixel);
+    }
+  });
 }
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
@@ -274,10 +275,9 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
   const QImage source = picture->image();
   if (picture->Opaque() && source.format() == s.image.format()) {
     // Opaque pixels are copied: the same pixels as blending them, for much less work.
-    Pixels(s.image).Copy(source, x, y);
-    // Covered whole by opaque pixels, a canvas's drawing is opaque from now on.
+    WriteInto(s, [&](const Pixels& pixels) { pixels.Copy(source, x, y); });
+    // Covered whole by them, a canvas's drawing is opaque from now on.
     if (QRect(QPoint(x, y), source.size()).contains(s.image.rect())) s.opaque = true;
-    if (s.changed) s.changed();
     return;
   }
   const QImage image = ImageToDraw(*picture);
