@@ -8,7 +8,7 @@
 #include <deque>
 
 #include "BackgroundTask.h"
-#include "Picture.h"
+#include "Look.h"
 #include "Window.h"
 #include "WindowPeer.h"
 
@@ -45,7 +45,7 @@ Runtime::Runtime(int& argc, char** argv, const std::string& name) : impl_(std::m
   impl_->app = std::make_unique<QApplication>(argc, argv);
   // The name, not a display name: Qt adds a display name to every window title.
   QApplication::setApplicationName(QString::fromStdString(name));
-  UseProgramFaces();
+  UseProgramLook();
   const QIcon icon(QStringLiteral(":/icon.png"));
   if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }

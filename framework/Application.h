@@ -34,7 +34,7 @@ private:
 // The framework's runtime: started first by the program's entry, ended last.
 // It takes the program's name, which titles its message boxes, shows the
 // icon compiled in as ":/icon.png", and sets what no layout sets in the
-// program's own faces (UseProgramFaces).
+// program's own look (UseProgramLook).
 class Runtime {
 public:
   Runtime(int& argc, char** argv, const std::string& name);

@@ -51,6 +51,7 @@ public:
   StaticText();
   std::string Text() const { return text_; }
   void SetText(const std::string& text);
+  int32_t TextAlign() const { return textAlign_; }
   void SetProperty(const PropertyRecord& record) override;
 
 private:

@@ -1,8 +1,9 @@
 // Every test program makes the application object first, headless unless the environment names a
-// platform, with the program's own faces as the runtime sets them. After each test every window is closed.
+// platform, with the program's own look as the runtime sets it. After each test every window is closed.
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "Look.h"
 #include "TestSupport.h"
 
 namespace {
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
   test::QuietHeadlessNotes();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  UseProgramFaces();
+  UseProgramLook();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new AfterEachTest);
   return RUN_ALL_TESTS();
