@@ -22,6 +22,8 @@ void WindowDiverge::CreateControls() { CreateControls0(); }
 std::vector<ControlRecord> WindowDiverge::ControlTable() {
   using W = WindowDiverge;
   const PropertyStream notClicking = PropertyStream().Boolean("processingClick", false);
+  // The data card is shown whole, even where it reaches past the window.
+  const PropertyStream floating = PropertyStream().Boolean("Floating", true);
   const std::vector<EventRecord> slotEvents = {
       On<W>("PulledAnitron", &W::MyDisplayCan_PulledAnitron, "(  )"),
       On<W>("DroppedAniTron", &W::MyDisplayCan_DroppedAniTron, "( aniTron )")};
@@ -96,7 +98,7 @@ std::vector<ControlRecord> WindowDiverge::ControlTable() {
                                                .text = "CountDown", .visible = false, .textSize = 12}),
       Record(Make<popupSpriteCan>(), canvas("MyPopUpVirion", kNoIndex, 6, 57, 18, 16, 25, false, "", {}),
              {On<W>("LoadImage", &W::MyPopUpVirion_LoadImage, "( Int32, Int32, Variant, Window )")}),
-      Record(Make<popupSpriteCan>(), canvas("myPopupVirionData", kNoIndex, 6, 85, 124, 100, 26, true, "", {}),
+      Record(Make<popupSpriteCan>(), canvas("myPopupVirionData", kNoIndex, 6, 85, 124, 100, 26, true, "", floating),
              {On<W>("Vanished", &W::myPopupVirionData_Vanished, "(  )"),
               On<W>("LoadImage", &W::myPopupVirionData_LoadImage, "( Int32, Int32, Variant, Window )")}),
       Record(Make<StaticText>(), label("StaticText5", kNoIndex, 19, 11, 100, 27, "Patient Zero", 0, "")),

@@ -121,6 +121,7 @@ bool RectControl::Visible() const { return visible_; }
 void RectControl::SetVisible(bool visible) {
   visible_ = visible;
   if (QWidget* w = widget()) w->setVisible(visible);
+  VisibilityChanged();
 }
 
 bool RectControl::Enabled() const { return enabled_; }

@@ -98,7 +98,7 @@ public:
   // The control's place in its window's keyboard (Tab) order.
   int32_t TabIndex() const { return tabIndex_; }
   // Redraws the control soon.
-  void Refresh(bool eraseBackground = true);
+  virtual void Refresh(bool eraseBackground = true);
   // Lays this control beneath another of its window, whatever their order of
   // making.
   void StackUnder(const Ref<RectControl>& above);
@@ -117,8 +117,9 @@ protected:
   // of the control's own (true for passive controls: canvases, labels,
   // rectangles, lines).
   virtual bool Passive() const { return true; }
-  // Called after the place or size changed.
+  // Called after the place or size changed, and after the visibility changed.
   virtual void GeometryChanged() {}
+  virtual void VisibilityChanged() {}
   virtual void ApplyGeometry();
 
   int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;

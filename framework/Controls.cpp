@@ -67,19 +67,22 @@ Qt::Alignment LabelAlignment(int32_t align) {
 
 // Canvas
 
-Canvas::Canvas() : surface_(std::make_shared<Surface>()) {
+Canvas::Canvas() : surface_(std::make_shared<Surface>()), layer_(std::make_unique<WidgetHolder>()) {
   DeclareEvent("Paint", "( Graphics )");
   graphics_ = New<::Graphics>(std::weak_ptr<Surface>(surface_));
   CanvasWidget* w = new CanvasWidget(this);
   SetWidget(w);
-  surface_->changed = [this] {
-    if (QWidget* w = widget()) w->update();
-  };
+  surface_->changed = [this] { Refresh(); };
 }
 
 Canvas::~Canvas() {
   surface_->changed = nullptr;
   if (auto* w = static_cast<CanvasWidget*>(widget())) w->forget();
+  if (auto* l = static_cast<CanvasWidget*>(layer_->widget.data())) {
+    l->forget();
+    l->hide();
+    l->deleteLater();
+  }
 }
 
 void Canvas::SetBackdrop(const Ref<Picture>& picture) {
@@ -89,25 +92,71 @@ void Canvas::SetBackdrop(const Ref<Picture>& picture) {
 
 Ref<::Graphics> Canvas::Graphics() { return graphics_; }
 
+void Canvas::SetFloating(bool floating) {
+  floating_ = floating;
+  PlaceLayer();
+}
+
 void Canvas::Event_Paint(const Ref<::Graphics>& g) { RaiseEvent("Paint", {Variant(g)}); }
+
+void Canvas::Refresh(bool eraseBackground) {
+  RectControl::Refresh(eraseBackground);
+  if (QWidget* l = layer()) l->update();
+}
 
 void Canvas::SetProperty(const PropertyRecord& r) {
   if (r.name == "EraseBackground") eraseBackground_ = r.value.boolean;
+  else if (r.name == "Floating") SetFloating(r.value.boolean);
   else RectControl::SetProperty(r);
 }
 
-void Canvas::GeometryChanged() {
-  const int w = std::max(width_, 0), h = std::max(height_, 0);
-  if (surface_->image.width() == w && surface_->image.height() == h) return;
-  QImage grown(w, h, QImage::Format_ARGB32_Premultiplied);
-  grown.fill(Qt::transparent);
-  if (!surface_->image.isNull()) {
-    QPainter p(&grown);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, surface_->image);
+void Canvas::Detach() {
+  if (QWidget* l = layer_->widget) {
+    static_cast<CanvasWidget*>(l)->forget();
+    l->hide();
+    l->deleteLater();
   }
-  surface_->image = grown;
-  surface_->opaque = false;
+  RectControl::Detach();
+}
+
+void Canvas::GeometryChanged() {
+  ResizeSurface(*surface_, width_, height_);
+  PlaceLayer();
+}
+
+QWidget* Canvas::layer() const {
+  QWidget* l = layer_->widget;
+  return l != nullptr && l->isVisible() ? l : nullptr;
+}
+
+void Canvas::PlaceLayer() {
+  QWidget* own = widget();
+  const Ref<::Window> w = Window();
+  const bool past = floating_ && visible_ && own != nullptr && w != nullptr && w->Visible() &&
+                    w->widget()->isActiveWindow() &&
+                    !QRect(0, 0, w->Width(), w->Height()).contains(QRect(left_, top_, width_, height_));
+  if (!past) {
+    if (QWidget* l = layer()) {
+      l->hide();
+      own->setVisible(visible_);
+    }
+    return;
+  }
+  if (layer_->widget == nullptr) {
+    CanvasWidget* l = new CanvasWidget(this);
+    l->setParent(w->widget(), Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                                  Qt::WindowTransparentForInput | Qt::NoDropShadowWindowHint);
+    l->setAttribute(Qt::WA_ShowWithoutActivating);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    l->setFocusPolicy(Qt::NoFocus);
+    layer_->widget = l;
+  }
+  QWidget* l = layer_->widget;
+  l->setPalette(w->content()->palette());
+  l->setGeometry(QRect(w->content()->mapToGlobal(QPoint(left_, top_)), QSize(width_, height_)));
+  own->hide();
+  l->show();
+  l->raise();
 }
 
 void Canvas::PaintTo(QPainter& painter) {

@@ -12,11 +12,18 @@
 
 struct Surface;
 
-// A canvas shows its Backdrop picture, if any, and below-over it whatever was
+// A canvas shows its Backdrop picture, if any, and over it whatever was
 // drawn through its Graphics, which keeps what is drawn until it is drawn over.
 // Events: Open "(  )", Paint "( Graphics )". The Paint event comes whenever the
 // canvas is redrawn on screen; drawing into the canvas's Graphics from it shows
 // in that same redraw.
+//
+// A Floating canvas (a card that pops up beside the pointer) is not cut by its
+// window's edge: while it is shown, its window is active and it reaches past
+// the window's content area, it is shown whole in a layer above the window at
+// the same place on screen, a frameless window of its own that never takes the
+// focus or a click. Its place, size and visibility are still the control's,
+// and mouse input goes on to the window beneath as before.
 class Canvas : public RectControl {
 public:
   Canvas();
@@ -26,22 +33,34 @@ public:
   void SetBackdrop(const Ref<Picture>& picture);
   // The drawing context of the canvas on screen.
   Ref<::Graphics> Graphics();
+  bool Floating() const { return floating_; }
+  void SetFloating(bool floating);
 
   virtual void Event_Paint(const Ref<::Graphics>& g);
 
+  void Refresh(bool eraseBackground = true) override;
   void SetProperty(const PropertyRecord& record) override;
+  void Detach() override;
 
-  // The framework's own: the pixels on screen, backdrop and drawing together.
+  // The framework's own: the pixels on screen, backdrop and drawing together;
+  // the layer that shows a floating canvas, while it does (else null); showing
+  // the canvas in its layer or in its window, as its place, its visibility and
+  // its window's state now ask.
   void PaintTo(class QPainter& painter);
+  QWidget* layer() const;
+  void PlaceLayer();
 
 protected:
   void GeometryChanged() override;
+  void VisibilityChanged() override { PlaceLayer(); }
 
 private:
   Ref<Picture> backdrop_;
   std::shared_ptr<Surface> surface_;
   Ref<::Graphics> graphics_;
   bool eraseBackground_ = true;
+  bool floating_ = false;
+  std::unique_ptr<WidgetHolder> layer_;
 };
 
 // A label. A Chr(13) in its text starts a new line when it is Multiline.

@@ -59,18 +59,45 @@ QFont FontFor(const std::string& name, int size, bool bold, bool italic, bool un
 
 void UseProgramFaces() { QApplication::setFont(FontFor("System", 0)); }
 
-Picture::Picture(int32_t width, int32_t height)
-    : surface_(std::make_shared<Surface>()) {
-  surface_->image = QImage(width > 0 ? width : 0, height > 0 ? height : 0,
+double ScreenRatio() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0; }
+
+void ResizeSurface(Surface& s, int32_t width, int32_t height) {
+  Surface sized;
+  sized.ratio = ScreenRatio();
+  const QSize size(static_cast<int>(sized.Device(std::max(width, 0))), static_cast<int>(sized.Device(std::max(height, 0))));
+  if (s.image.size() == size && s.ratio == sized.ratio) return;
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  if (!s.image.isNull()) {
+    const QRect kept = image.rect() & s.image.rect();
+    for (int y = 0; y < kept.height(); ++y) {
+      std::copy_n(reinterpret_cast<const QRgb*>(s.image.constScanLine(y)), kept.width(), reinterpret_cast<QRgb*>(image.scanLine(y)));
+    }
+  }
+  image.setDevicePixelRatio(sized.ratio);
+  s.image = image;
+  s.ratio = sized.ratio;
+  s.opaque = false;
+}
+
+Picture::Picture(int32_t width, int32_t height) : Picture(width, height, ScreenRatio()) {}
+
+Picture::Picture(int32_t width, int32_t height, double ratio)
+    : surface_(std::make_shared<Surface>()), width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  surface_->ratio = ratio;
+  surface_->image = QImage(static_cast<int>(surface_->Device(width_)), static_cast<int>(surface_->Device(height_)),
                            QImage::Format_ARGB32_Premultiplied);
+  surface_->image.setDevicePixelRatio(ratio);
   surface_->image.fill(Qt::white);
   surface_->opaque = true;
   graphics_ = New<::Graphics>(std::weak_ptr<Surface>(surface_));
 }
 
-Picture::Picture(const QImage& image) : Picture(0, 0) {
+Picture::Picture(const QImage& image) : Picture(0, 0, image.devicePixelRatio()) {
   QImage& pixels = surface_->image;
   pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  width_ = static_cast<int32_t>(std::lround(pixels.width() / surface_->ratio));
+  height_ = static_cast<int32_t>(std::lround(pixels.height() / surface_->ratio));
   for (int y = 0; y < pixels.height() && surface_->opaque; ++y) {
     const QRgb* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
     surface_->opaque = std::all_of(line, line + pixels.width(), [](QRgb c) { return qAlpha(c) == 255; });
@@ -79,8 +106,8 @@ Picture::Picture(const QImage& image) : Picture(0, 0) {
 
 Picture::~Picture() = default;
 
-int32_t Picture::Width() const { return surface_->image.width(); }
-int32_t Picture::Height() const { return surface_->image.height(); }
+int32_t Picture::Width() const { return width_; }
+int32_t Picture::Height() const { return height_; }
 Ref<::Graphics> Picture::Graphics() { return graphics_; }
 QImage& Picture::image() { return surface_->image; }
 const QImage& Picture::image() const { return surface_->image; }
@@ -106,9 +133,12 @@ QImage ImageToDraw(const Picture& picture) {
 }
 
 void DrawImage(QPainter& painter, const QPoint& at, const QImage& image, bool opaque) {
+  const bool scaled = image.devicePixelRatio() != painter.device()->devicePixelRatio();
+  if (scaled) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (opaque) painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(at, image);
   if (opaque) painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (scaled) painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 Graphics::Graphics(std::weak_ptr<Surface> surface) : surface_(std::move(surface)), pixels_(surface_.lock().get()) {}
@@ -190,20 +220,36 @@ void WriteInto(Surface& s, F write) {
 
 }  // namespace
 
+namespace {
+
+// The device box of the logical rectangle x, y, width, height.
+struct DeviceBox {
+  int64_t left, top, width, height;
+};
+
+DeviceBox DeviceBoxOf(const Surface& s, int64_t x, int64_t y, int64_t width, int64_t height) {
+  const int64_t left = s.Device(x), top = s.Device(y);
+  return {left, top, s.Device(x + width) - left, s.Device(y + height) - top};
+}
+
+}  // namespace
+
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
-  WriteInto(surface(), [&](const Pixels& pixels) { pixels.FillBox(x, y, width, height, Pixel(foreColor_)); });
+  Surface& s = surface();
+  const DeviceBox box = DeviceBoxOf(s, x, y, width, height);
+  WriteInto(s, [&](const Pixels& pixels) { pixels.FillBox(box.left, box.top, box.width, box.height, Pixel(foreColor_)); });
 }
 
 void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
+  Surface& s = surface();
   const uint32_t pixel = Pixel(foreColor_);
   const int64_t right = int64_t{x} + width - 1, bottom = int64_t{y} + height - 1;
-  WriteInto(surface(), [&](const Pixels& pixels) {
-    pixels.FillBox(x, y, width, 1, pixel);
-    pixels.FillBox(x, bottom, width, 1, pixel);
-    pixels.FillBox(x, y, 1, height, pixel);
-    pixels.FillBox(right, y, 1, height, pixel);
+  const DeviceBox edges[] = {DeviceBoxOf(s, x, y, width, 1), DeviceBoxOf(s, x, bottom, width, 1),
+                             DeviceBoxOf(s, x, y, 1, height), DeviceBoxOf(s, right, y, 1, height)};
+  WriteInto(s, [&](const Pixels& pixels) {
+    for (const DeviceBox& e : edges) pixels.FillBox(e.left, e.top, e.width, e.height, pixel);
   });
 }
 
@@ -258,12 +304,15 @@ const std::vector<OvalRow>& OvalRows(int32_t w, int32_t h) {
 
 void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return;
+  Surface& s = surface();
+  const DeviceBox box = DeviceBoxOf(s, x, y, width, height);
   const uint32_t pixel = Pixel(foreColor_);
-  const std::vector<OvalRow>& rows = OvalRows(std::min(width, 32767), std::min(height, 32767));
-  WriteInto(surface(), [&](const Pixels& pixels) {
+  const std::vector<OvalRow>& rows = OvalRows(static_cast<int32_t>(std::min<int64_t>(box.width, 32767)),
+                                              static_cast<int32_t>(std::min<int64_t>(box.height, 32767)));
+  WriteInto(s, [&](const Pixels& pixels) {
     for (size_t j = 0; j < rows.size(); ++j) {
-      const int64_t left = int64_t{x} + rows[j].first;
-      pixels.FillRow(int64_t{y} + static_cast<int64_t>(j), left, left + rows[j].length, pixel);
+      const int64_t left = box.left + rows[j].first;
+      pixels.FillRow(box.top + static_cast<int64_t>(j), left, left + rows[j].length, pixel);
     }
   });
 }
@@ -271,17 +320,28 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
   Surface& s = surface();
   if (s.image.isNull()) return;
+  const DeviceBox box = DeviceBoxOf(s, x, y, picture->Width(), picture->Height());
   // Held for the copy: should the two share their pixels, writing detaches them.
-  const QImage source = picture->image();
+  QImage source = picture->image();
+  if (source.width() != box.width || source.height() != box.height) {
+    source = source.scaled(static_cast<int>(box.width), static_cast<int>(box.height), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+  }
   if (picture->Opaque() && source.format() == s.image.format()) {
     // Opaque pixels are copied: the same pixels as blending them, for much less work.
-    WriteInto(s, [&](const Pixels& pixels) { pixels.Copy(source, x, y); });
+    WriteInto(s, [&](const Pixels& pixels) { pixels.Copy(source, box.left, box.top); });
     // Covered whole by them, a canvas's drawing is opaque from now on.
-    if (QRect(QPoint(x, y), source.size()).contains(s.image.rect())) s.opaque = true;
+    if (QRect(int(box.left), int(box.top), int(box.width), int(box.height)).contains(s.image.rect())) s.opaque = true;
     return;
   }
-  const QImage image = ImageToDraw(*picture);
-  DrawInto(s, [&](QPainter& p) { DrawImage(p, QPoint(x, y), image, false); });
+  QImage image = picture->Transparent() == 1 ? ImageToDraw(*picture) : source;
+  if (image.size() != source.size()) image = image.scaled(source.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  image.setDevicePixelRatio(1);
+  DrawInto(s, [&](QPainter& p) {
+    // In device pixels.
+    p.setWorldTransform(QTransform::fromScale(1 / s.ratio, 1 / s.ratio));
+    DrawImage(p, QPoint(int(box.left), int(box.top)), image, false);
+  });
 }
 
 void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool) {
@@ -307,12 +367,13 @@ void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t
     lines << current;
   }
   const QColor c = ToQColor(foreColor_);
-  DrawInto(surface(), [&](QPainter& p) {
+  Surface& s = surface();
+  DrawInto(s, [&](QPainter& p) {
     p.setFont(font);
     p.setPen(c);
-    int baseline = y;
+    int64_t baseline = y;
     for (const QString& line : lines) {
-      p.drawText(QPoint(x, baseline), line);
+      p.drawText(QPointF(s.Device(x) / s.ratio, s.Device(baseline) / s.ratio), line);
       baseline += pitch;
     }
   });

@@ -6,6 +6,20 @@
 // and rows y .. y+h-1; DrawRect frames the same rectangle with a line one pixel
 // wide inside it; FillOval fills the oval inscribed in it.
 //
+// Screen resolution: pictures and canvases hold the screen's device pixel
+// ratio r times their logical size in device pixels, and are drawn in logical
+// coordinates, so that they look as sharp as the rest of the window on a
+// scaled screen. Logical coordinate v falls on device pixel D(v) = floor(v r + 1/2):
+// a picture w x h holds D(w) x D(h) pixels, FillRect(x, y, w, h) fills device
+// columns D(x) .. D(x+w)-1 and rows D(y) .. D(y+h)-1, DrawRect's line is
+// D(x+1) - D(x) pixels wide, an oval is the oval rule applied to its device box
+// (at r = 2 a 12-pixel dot is the 24-pixel oval), and a picture is drawn into
+// the device box of its logical size, pixel for pixel where the two ratios
+// agree and smoothly scaled where they do not (a picture compiled into the
+// program holds one pixel per logical pixel). Text is drawn at the device
+// resolution from its baseline's device pixel. At r = 1 every pixel is the
+// rule's above.
+//
 // Faces: every text of the program, drawn or shown by a control, is set in
 // faces the program carries and registers itself, never in what the machine
 // happens to prefer, because windows are laid out as fixed pixel boxes. Font
@@ -41,7 +55,8 @@ struct Surface;
 
 class Picture : public Object {
 public:
-  // A picture of the given size, white and opaque throughout.
+  // A picture of the given logical size at the screen's ratio, white and
+  // opaque throughout.
   Picture(int32_t width, int32_t height);
   ~Picture() override;
 
@@ -52,8 +67,9 @@ public:
   int32_t Transparent() const { return transparent_; }
   void SetTransparent(int32_t t) { transparent_ = t; }
 
-  // The framework's own: a picture holding a copy of image, and access to the
-  // pixels.
+  // The framework's own: a picture at a given ratio; a picture holding a copy
+  // of image, at the image's ratio; and access to the device pixels.
+  Picture(int32_t width, int32_t height, double ratio);
   explicit Picture(const QImage& image);
   QImage& image();
   const QImage& image() const;
@@ -63,6 +79,7 @@ public:
 private:
   std::shared_ptr<Surface> surface_;
   Ref<::Graphics> graphics_;
+  int32_t width_ = 0, height_ = 0;
   int32_t transparent_ = 0;
 };
 

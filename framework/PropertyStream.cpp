@@ -27,7 +27,7 @@ const std::map<std::string, Kind>& Kinds() {
           "Underline", "Default", "Cancel", "UseFocusRing", "AcceptFocus", "AcceptTabs",
           "EraseBackground", "HasHeading", "Border", "ReadOnly", "Styled", "Password",
           "ScrollBarHorizontal", "ScrollBarVertical", "ScrollbarVertical", "RequiresSelection",
-          "processingClick", "Active"}) {
+          "processingClick", "Active", "Floating"}) {
       k[name] = Kind::Boolean;
     }
     for (const char* name : {"BackColor", "TextColor", "FillColor", "BorderColor"}) k[name] = Kind::Color;

@@ -72,9 +72,19 @@ void TopLevelWidget::closeEvent(QCloseEvent* e) {
 }
 
 bool TopLevelWidget::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && owner_ && !owner_->IsClosed()) BringToFront(owner_);
-  if (e->type() == QEvent::Move && e->spontaneous() && owner_) owner_->peer().WindowSystemMoved(geometry().topLeft());
-  return QWidget::event(e);
+  const QEvent::Type t = e->type();
+  if (t == QEvent::WindowActivate && owner_ && !owner_->IsClosed()) BringToFront(owner_);
+  if (t == QEvent::Move && e->spontaneous() && owner_) owner_->peer().WindowSystemMoved(geometry().topLeft());
+  const bool handled = QWidget::event(e);
+  // A floating canvas's layer stands where the window now stands, and only
+  // while the window is the active one.
+  if (owner_ && (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate || t == QEvent::Move ||
+                 t == QEvent::Show || t == QEvent::Hide)) {
+    for (const Ref<Control>& c : owner_->Controls()) {
+      if (const Ref<Canvas> canvas = Cast<Canvas>(c)) canvas->PlaceLayer();
+    }
+  }
+  return handled;
 }
 
 // WindowPeer

@@ -35,6 +35,8 @@ void WindowTree::CreateControls() {
 std::vector<ControlRecord> WindowTree::ControlTable() {
   using W = WindowTree;
   const PropertyStream notClicking = PropertyStream().Boolean("processingClick", false);
+  // The data card is shown whole, even where it reaches past the window.
+  const PropertyStream floating = PropertyStream().Boolean("Floating", true);
   const std::vector<EventRecord> slotEvents = {
       On<W>("PulledAnitron", &W::MyDisplayCan_PulledAnitron, "(  )"),
       On<W>("DroppedAniTron", &W::MyDisplayCan_DroppedAniTron, "( aniTron )")};
@@ -140,7 +142,7 @@ std::vector<ControlRecord> WindowTree::ControlTable() {
   }
   table.push_back(Record(Make<popupSpriteCan>(), canvas("MyPopUpVirion", kNoIndex, 643, 3, 18, 16, 66, false, {}),
                          {On<W>("LoadImage", &W::MyPopUpVirion_LoadImage, "( Int32, Int32, Variant, Window )")}));
-  table.push_back(Record(Make<popupSpriteCan>(), canvas("myPopupVirionData", kNoIndex, 643, 396, 124, 100, 67, true, {}),
+  table.push_back(Record(Make<popupSpriteCan>(), canvas("myPopupVirionData", kNoIndex, 643, 396, 124, 100, 67, true, floating),
                          {On<W>("Vanished", &W::myPopupVirionData_Vanished, "(  )"),
                           On<W>("LoadImage", &W::myPopupVirionData_LoadImage, "( Int32, Int32, Variant, Window )")}));
   return table;

@@ -156,4 +156,21 @@ TEST_F(Canvases, NoGenerationWhileAClickIsHandledOrWhenEmptyButStillARepaintAndE
   EXPECT_TRUE(p1->AniTrons.UBound() == 50 && p1->AniTrons(1) != v);
 }
 
+// A canvas's picture holds the screen's device pixel ratio times its size, a dot in it is the oval rule at
+// the device size, and the screen shows it pixel for pixel. The suite runs this at ratios 1 and 2.
+TEST_F(Canvases, TheCanvasPictureHoldsTheScreensRatioTimesItsSizeAndTheScreenShowsItPixelForPixel) {
+  const double r = qGuiApp->devicePixelRatio();
+  const int d = static_cast<int>(std::lround(12 * r));
+  EXPECT_EQ(p1->Cache->image().size(), QSize(256, 192) * r);
+  p1->doAttach(Virion(50, 60, kBlue));
+  p1->processingClick = true;  // a repaint only
+  p1->redraw();
+  const QImage cache = p1->Cache->image().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(cache.copy(QRect(QPoint(50, 60) * r, QSize(d, d))),
+            test::OvalByHand(QSize(d, d), QRect(0, 0, d, d), QColor(0, 0, 250)).convertToFormat(QImage::Format_RGB32));
+  QImage shown = test::Grab(w).copy(QRect(QPoint(326, 30) * r, QSize(256, 192) * r));
+  shown.setDevicePixelRatio(cache.devicePixelRatio());
+  EXPECT_EQ(shown, cache);
+}
+
 }  // namespace

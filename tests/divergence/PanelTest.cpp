@@ -127,6 +127,44 @@ TEST_F(Panel, TheDataCardShowsTheSequenceTenLettersALine) {
   EXPECT_EQ(LettersPerLine(card->Backdrop()->image()), (std::vector<int>{10, 10, 10, 10, 10, 5, 0}));
 }
 
+// Pressed low in the window, the card reaches past its bottom edge: it is shown whole at the same place on
+// screen, by a layer above the window that takes neither the focus nor the activation, and only while the
+// window is the active one. Dragged back inside, it is in the window again; the release takes it away.
+TEST_F(Panel, ACardReachingPastTheWindowIsShownWholeAboveItWhileTheWindowIsActive) {
+  Ref<class WindowDiverge> w = Open(WindowDiverge());
+  ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == w->widget(); }));
+  const Ref<popupSpriteCan> card = w->Named<popupSpriteCan>("myPopupVirionData");
+  auto shownAt = [&]() -> std::string {
+    if (card->layer() == nullptr) return card->widget()->isVisible() ? "window" : "hidden";
+    const QPoint at = w->content()->mapFromGlobal(card->layer()->pos());
+    return Join("layer", at.x(), at.y(), card->layer()->width(), card->layer()->height(), card->widget()->isVisible());
+  };
+  Drag(w, On(Pop(w, 0), Pop(w, 0)->AniTrons(1)), Centre(Slot(w, 0)));
+  EXPECT_EQ(shownAt(), "hidden");
+  const auto [x, y] = Centre(Slot(w, 0));
+  QWidget* const focused = QApplication::focusWidget();
+  test::Press(w, x, y);  // 180 high from y + 12: 105 past the bottom
+  EXPECT_EQ(shownAt(), Join("layer", x + 5, y + 12, 124, 180, 0));
+  QWidget* layer = card->layer();
+  EXPECT_TRUE(layer->windowFlags().testFlags(Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus));
+  EXPECT_EQ(layer->grab().toImage().convertToFormat(QImage::Format_RGB32),
+            card->Backdrop()->image().convertToFormat(QImage::Format_RGB32));
+  test::ProcessPending();
+  EXPECT_TRUE(QApplication::activeWindow() == w->widget() && QApplication::focusWidget() == focused);
+  test::Move(w, 300, 200);
+  EXPECT_EQ(shownAt(), "window");
+  test::Move(w, 600, 300);
+  EXPECT_EQ(shownAt(), Join("layer", 608 - 124, 312, 124, 180, 0));
+  const Ref<Window> other = Open(WindowTree());
+  ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == other->widget(); }));
+  EXPECT_EQ(shownAt(), "window");
+  w->Show();
+  ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == w->widget(); }));
+  EXPECT_EQ(shownAt(), Join("layer", 608 - 124, 312, 124, 180, 0));
+  test::Release(w, 600, 300);
+  EXPECT_EQ(shownAt(), "hidden");
+}
+
 // Scrolled fully right, a 500-letter row ends further right than a 499-letter one, inside the
 // list. Rows are 37 high; letters leave some rows of pixels blank, a grid line none.
 TEST_F(Panel, TheSequenceListScrollsToTheLastLetterOfALongRow) {

@@ -52,22 +52,6 @@ TEST(Drawing, RectanglesCoverExactlyTheirPixelsAndATransparentPictureLeavesItsWh
   EXPECT_THROW(NewPicture(7, 5, 8), FrameworkException);
 }
 
-// The oval rule worked pixel by pixel: a pixel is inked when its centre lies
-// inside or on the ellipse inscribed in box.
-QImage OvalByHand(const QSize& page, const QRect& box, const QColor& c) {
-  QImage image(page, QImage::Format_ARGB32_Premultiplied);
-  image.fill(kWhite);
-  const int64_t w = box.width(), h = box.height();
-  for (int j = 0; j < h; ++j) {
-    for (int i = 0; i < w; ++i) {
-      const int64_t dx = 2 * i + 1 - w, dy = 2 * j + 1 - h;
-      const QPoint at = box.topLeft() + QPoint(i, j);
-      if (dx * dx * h * h + dy * dy * w * w <= w * w * h * h && image.rect().contains(at)) image.setPixelColor(at, c);
-    }
-  }
-  return image;
-}
-
 TEST(Drawing, OvalsInkExactlyThePixelsOfTheRuleAndAreCutAtEveryEdge) {
   const QSize page(40, 30);
   std::vector<QRect> boxes = {QRect(5, 7, 15, 11), QRect(1, 1, 8, 5), QRect(3, 4, 4, 4), QRect(2, 2, 2, 2),
@@ -85,7 +69,55 @@ TEST(Drawing, OvalsInkExactlyThePixelsOfTheRuleAndAreCutAtEveryEdge) {
     Ref<Picture> p = NewPicture(page.width(), page.height(), 32);
     p->Graphics()->SetForeColor(RGB(ink.red(), ink.green(), ink.blue()));
     p->Graphics()->FillOval(box.x(), box.y(), box.width(), box.height());
-    EXPECT_EQ(p->image(), OvalByHand(page, box, ink));
+    EXPECT_EQ(p->image(), test::OvalByHand(page, box, ink));
+  }
+}
+
+// At a device pixel ratio r, logical v falls on device pixel floor(v r + 1/2), and each drawing covers the
+// device box of its logical one: at 2 a frame is two pixels wide and a 12-pixel dot the 24-pixel oval; at
+// 1.25 the edges round half up, so the frame's rows are two pixels high and its columns one wide.
+TEST(Drawing, AtOtherRatiosEveryDrawingCoversTheDeviceBoxOfItsLogicalOne) {
+  struct Case { double ratio; QSize pixels; QRect fill; int framePixels; QRect frame, oval; };
+  for (const Case& c : {Case{2, QSize(60, 40), QRect(4, 6, 10, 8), 12 * 10 - 8 * 6, QRect(20, 2, 12, 10), QRect(2, 16, 24, 24)},
+                        Case{1.25, QSize(38, 25), QRect(3, 4, 6, 5), 7 * 7 - 5 * 3, QRect(13, 1, 7, 7), QRect(1, 10, 15, 15)}}) {
+    SCOPED_TRACE(c.ratio);
+    Ref<Picture> p = New<Picture>(30, 20, c.ratio);
+    EXPECT_EQ(std::make_tuple(p->Width(), p->Height(), p->image().size()), std::make_tuple(30, 20, c.pixels));
+    Ref<Graphics> g = p->Graphics();
+    g->SetForeColor(RGB(255, 0, 0));
+    g->FillRect(2, 3, 5, 4);
+    g->SetForeColor(RGB(0, 0, 255));
+    g->DrawRect(10, 1, 6, 5);
+    EXPECT_EQ(Find(p->image(), kRed), std::make_pair(c.fill.width() * c.fill.height(), c.fill));
+    EXPECT_EQ(Find(p->image(), kBlue), std::make_pair(c.framePixels, c.frame));
+    Ref<Picture> dot = New<Picture>(30, 20, c.ratio);
+    dot->Graphics()->SetForeColor(RGB(200, 30, 90));
+    dot->Graphics()->FillOval(1, 8, 12, 12);
+    EXPECT_EQ(dot->image().convertToFormat(QImage::Format_RGB32),
+              test::OvalByHand(c.pixels, c.oval, QColor(200, 30, 90)).convertToFormat(QImage::Format_RGB32));
+  }
+  // A picture of the same ratio is copied pixel for pixel; one of another is scaled smoothly into the
+  // device box of its logical size: a red and a blue half meet through colours of their own.
+  Ref<Picture> halves = New<Picture>(4, 4, 1.0);
+  halves->Graphics()->SetForeColor(RGB(255, 0, 0));
+  halves->Graphics()->FillRect(0, 0, 2, 4);
+  halves->Graphics()->SetForeColor(RGB(0, 0, 255));
+  halves->Graphics()->FillRect(2, 0, 2, 4);
+  Ref<Picture> dot = New<Picture>(6, 6, 2.0);
+  dot->Graphics()->FillOval(0, 0, 6, 6);
+  for (const Ref<Picture>& drawn : {halves, dot}) {
+    Ref<Picture> page = New<Picture>(10, 10, 2.0);
+    page->Graphics()->SetForeColor(RGB(0, 255, 0));
+    page->Graphics()->FillRect(0, 0, 10, 10);
+    page->Graphics()->DrawPicture(drawn, 1, 2);
+    const QImage inside = page->image().copy(2, 4, drawn->Width() * 2, drawn->Height() * 2);
+    EXPECT_EQ(Find(page->image(), QColor(0, 255, 0)).first, 400 - inside.width() * inside.height());
+    if (drawn == dot) {
+      EXPECT_EQ(inside.convertToFormat(QImage::Format_RGB32), dot->image().convertToFormat(QImage::Format_RGB32));
+    } else {
+      const int red = Find(inside, kRed).first, blue = Find(inside, kBlue).first;
+      EXPECT_TRUE(red >= 8 * 3 && blue >= 8 * 3 && red + blue < 8 * 8) << red << " red, " << blue << " blue";
+    }
   }
 }
 

@@ -80,6 +80,20 @@ bool RunBounded(const std::function<void()>& run, int boundMs) {
 
 QImage Grab(const Ref<Window>& w) { return w->content()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
+QImage OvalByHand(const QSize& page, const QRect& box, const QColor& c) {
+  QImage image(page, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  const int64_t w = box.width(), h = box.height();
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) {
+      const int64_t dx = 2 * i + 1 - w, dy = 2 * j + 1 - h;
+      const QPoint at = box.topLeft() + QPoint(i, j);
+      if (dx * dx * h * h + dy * dy * w * w <= w * w * h * h && image.rect().contains(at)) image.setPixelColor(at, c);
+    }
+  }
+  return image;
+}
+
 PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height) {
   return PropertyStream().Int32("Left", left).Int32("Top", top).Int32("Width", width).Int32("Height", height);
 }

@@ -51,6 +51,9 @@ bool RunBounded(const std::function<void()>& run, int boundMs = 10000);
 
 // The window's content area as drawn now.
 QImage Grab(const Ref<Window>& w);
+// The oval rule worked pixel by pixel on a white page: a pixel is inked when its
+// centre lies inside or on the ellipse inscribed in box.
+QImage OvalByHand(const QSize& page, const QRect& box, const QColor& c);
 // The property records that place a control.
 PropertyStream Box(int32_t left, int32_t top, int32_t width, int32_t height);
 
