@@ -3,8 +3,12 @@
 // window as it shows; how the splash and the About window close.
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenuBar>
 
+#include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <set>
 
 #include "ProgramTest.h"
@@ -201,10 +205,40 @@ std::string Shown(const Ref<Window>& w) {
   return s;
 }
 
+// The rows of a label's box that its lines take, in the coordinates of top, a widget that holds it.
+QRect TextRows(const QLabel* label, const QWidget* top) {
+  const QRect room = label->contentsRect();
+  const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  const QRect lines = label->fontMetrics().boundingRect(room, flags, label->text());
+  return QRect(room.left(), lines.top(), room.width(), lines.height()).intersected(room)
+      .translated(label->mapTo(top, QPoint()));
+}
+
+// The colour that most of box shows.
+QRgb Background(const QImage& shown, const QRect& box) {
+  std::map<QRgb, int> counts;
+  const QRect in = box & shown.rect();
+  for (int y = in.top(); y <= in.bottom(); ++y)
+    for (int x = in.left(); x <= in.right(); ++x) ++counts[shown.pixel(x, y)];
+  return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+}
+
+// The least rectangle that holds every pixel of box not of its background; a null one for none.
+QRect Ink(const QImage& shown, const QRect& box) {
+  const QRgb background = Background(shown, box);
+  QRect ink;
+  const QRect in = box & shown.rect();
+  for (int y = in.top(); y <= in.bottom(); ++y)
+    for (int x = in.left(); x <= in.right(); ++x)
+      if (shown.pixel(x, y) != background) ink |= QRect(x, y, 1, 1);
+  return ink;
+}
+
 TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQuitsOnCtrlQ) {
   // The commands that open it, what Shown tells of it (no title shows as a blank one, not as the program's
   // name), and the widest text a label or button comes to show: name, index, text.
   using Case = std::tuple<std::vector<std::string>, const char*, std::vector<std::tuple<const char*, int32_t, const char*>>>;
+  std::set<int32_t> alignments;
   for (const auto& [commands, shown, widest] : std::vector<Case>{
            {{"SimulationDivergence"},
             "Divergence: close bar 608x436 | EditFieldFastFwd ListBoxSequence PushButtonFastFwd EditFieldFastFwd",
@@ -234,10 +268,25 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
       texts += place.width > 0;
     }
     EXPECT_GE(texts, 3);
+    // Where each label's text lies in its box, by its pixels (1 left, 2 centred, 3 right): a glyph's side
+    // bearing may leave a pixel or two.
+    const QImage drawn = test::Grab(w);
+    for (const Ref<Control>& c : w->Controls()) {
+      const Ref<StaticText> label = Cast<StaticText>(c);
+      if (label == nullptr || label->Text().empty() || !label->widget()->isVisible()) continue;
+      const QRect box = TextRows(static_cast<QLabel*>(label->widget()), w->content()), ink = Ink(drawn, box);
+      const int before = ink.left() - box.left(), after = box.right() - ink.right();
+      const int align = std::max(label->TextAlign(), 1);
+      EXPECT_TRUE(!ink.isNull() && (align == 1 ? before : align == 3 ? after : std::abs(before - after)) <= 2)
+          << c->Name() << " \"" << label->Text() << "\", aligned " << align << ", leaves " << before << " before and "
+          << after << " after";
+      alignments.insert(align);
+    }
     QTest::keyClick(test::Handle(w), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(test::RunBounded(RuntimeRun, 1000));  // the Quit asked for ends the next run as it starts
     test::CloseAllWindows();
   }
+  EXPECT_EQ(alignments, (std::set<int32_t>{1, 2, 3}));
 }
 
 // Takes the pages the desktop would open, noting whether the About window was still open then.
