@@ -1,12 +1,23 @@
 // The application shell as a user meets it: Main's run and its report of what
 // escapes; the menu bar, what it enables, its window and Edit commands; every
-// window as it shows; how the splash and the About window close.
+// window as it shows, in the program's own look whatever the desktop's; how the
+// splash and the About window close.
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTableWidget>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
 #include <set>
 
+#include "Look.h"
 #include "ProgramTest.h"
 #include "Texts.h"
 #include "WindowAbout.h"
@@ -201,10 +212,39 @@ std::string Shown(const Ref<Window>& w) {
   return s;
 }
 
+// The rows of a label's box that its lines take.
+QRect TextRows(const QLabel* label) {
+  const QRect room = label->contentsRect();
+  const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  const QRect lines = label->fontMetrics().boundingRect(room, flags, label->text());
+  return QRect(room.left(), lines.top(), room.width(), lines.height()).intersected(room);
+}
+
+// The colour that most of box shows.
+QRgb Background(const QImage& shown, const QRect& box) {
+  std::map<QRgb, int> counts;
+  const QRect in = box & shown.rect();
+  for (int y = in.top(); y <= in.bottom(); ++y)
+    for (int x = in.left(); x <= in.right(); ++x) ++counts[shown.pixel(x, y)];
+  return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+}
+
+// The least rectangle that holds every pixel of box not of its background; a null one for none.
+QRect Ink(const QImage& shown, const QRect& box) {
+  const QRgb background = Background(shown, box);
+  QRect ink;
+  const QRect in = box & shown.rect();
+  for (int y = in.top(); y <= in.bottom(); ++y)
+    for (int x = in.left(); x <= in.right(); ++x)
+      if (shown.pixel(x, y) != background) ink |= QRect(x, y, 1, 1);
+  return ink;
+}
+
 TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQuitsOnCtrlQ) {
   // The commands that open it, what Shown tells of it (no title shows as a blank one, not as the program's
   // name), and the widest text a label or button comes to show: name, index, text.
   using Case = std::tuple<std::vector<std::string>, const char*, std::vector<std::tuple<const char*, int32_t, const char*>>>;
+  std::set<int32_t> alignments;
   for (const auto& [commands, shown, widest] : std::vector<Case>{
            {{"SimulationDivergence"},
             "Divergence: close bar 608x436 | EditFieldFastFwd ListBoxSequence PushButtonFastFwd EditFieldFastFwd",
@@ -234,10 +274,157 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
       texts += place.width > 0;
     }
     EXPECT_GE(texts, 3);
+    // Where each label's text lies in its box, by its pixels (1 left, 2 centred, 3 right): a glyph's side
+    // bearing may leave a pixel or two.
+    const QImage drawn = test::Grab(w);
+    for (const Ref<Control>& c : w->Controls()) {
+      const Ref<StaticText> label = Cast<StaticText>(c);
+      if (label == nullptr || label->Text().empty() || !label->widget()->isVisible()) continue;
+      const QRect box = TextRows(static_cast<QLabel*>(label->widget())).translated(label->Left(), label->Top());
+      const QRect ink = Ink(drawn, box);
+      const int before = ink.left() - box.left(), after = box.right() - ink.right();
+      const int align = std::max(label->TextAlign(), 1);
+      EXPECT_TRUE(!ink.isNull() && (align == 1 ? before : align == 3 ? after : std::abs(before - after)) <= 2)
+          << c->Name() << " \"" << label->Text() << "\", aligned " << align << ", leaves " << before << " before and "
+          << after << " after";
+      alignments.insert(align);
+    }
     QTest::keyClick(test::Handle(w), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(test::RunBounded(RuntimeRun, 1000));  // the Quit asked for ends the next run as it starts
     test::CloseAllWindows();
   }
+  EXPECT_EQ(alignments, (std::set<int32_t>{1, 2, 3}));
+}
+
+// The light text on dark grey of a dark desktop, in every role, in another of Qt's styles.
+void UseDarkDesktopLook() {
+  QPalette dark;
+  for (const auto& [role, rgb] : std::vector<std::pair<QPalette::ColorRole, QRgb>>{
+           {QPalette::Window, 0x353535}, {QPalette::WindowText, 0xeeeeec}, {QPalette::Base, 0x2d2d2d},
+           {QPalette::AlternateBase, 0x353535}, {QPalette::Text, 0xeeeeec}, {QPalette::Button, 0x373737},
+           {QPalette::ButtonText, 0xeeeeec}, {QPalette::BrightText, 0xffffff}, {QPalette::Light, 0x505050},
+           {QPalette::Midlight, 0x434343}, {QPalette::Mid, 0x2a2a2a}, {QPalette::Dark, 0x232323},
+           {QPalette::Shadow, 0x141414}, {QPalette::Highlight, 0x2a82da}, {QPalette::HighlightedText, 0xffffff},
+           {QPalette::Link, 0x8ab4f8}, {QPalette::LinkVisited, 0xc58af9}, {QPalette::ToolTipBase, 0x353535},
+           {QPalette::ToolTipText, 0xeeeeec}, {QPalette::PlaceholderText, 0x8c8c8c}, {QPalette::NoRole, 0}})
+    dark.setColor(role, QColor(rgb));
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(QPalette::Disabled, role, QColor(0x7f7f7f));
+  QApplication::setStyle(QStyleFactory::create("Windows"));
+  QApplication::setPalette(dark);
+}
+
+// Contrast of two colours by their relative luminance, as WCAG 2 reckons it: 1 to 21.
+double Contrast(QRgb a, QRgb b) {
+  auto luminance = [](QRgb c) {
+    auto linear = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+  };
+  const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// Each text that top shows, with the contrast of its ink against what lies behind it in a grab of top. Its box
+// lies inside any frame or bevel, and of a label takes only the rows of its lines; the colour most of the box
+// shows is the background, the pixel that stands out from it most the ink.
+std::vector<std::pair<std::string, double>> Contrasts(QWidget* top) {
+  const QImage shown = top->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  std::vector<std::pair<std::string, double>> contrasts;
+  auto measure = [&](const QString& text, const QWidget* w, const QRect& box) {
+    if (text.isEmpty()) return;
+    const QRect in = box.translated(w->mapTo(top, QPoint())) & shown.rect();
+    const QRgb background = Background(shown, in);
+    double most = 1;
+    for (int y = in.top(); y <= in.bottom(); ++y)
+      for (int x = in.left(); x <= in.right(); ++x) most = std::max(most, Contrast(shown.pixel(x, y), background));
+    contrasts.emplace_back(text.toStdString(), most);
+  };
+  for (QWidget* w : top->findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    QStyle* style = w->style();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      measure(label->text(), label, TextRows(label));
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+      QStyleOptionButton option;
+      option.initFrom(button);
+      measure(button->text(), button, style->subElementRect(QStyle::SE_PushButtonContents, &option, button));
+    } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+      const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) + 1;
+      measure(field->text(), field, field->rect().adjusted(frame, frame, -frame, -frame));
+    } else if (auto* menu = qobject_cast<QComboBox*>(w)) {
+      QStyleOptionComboBox option;
+      option.initFrom(menu);
+      measure(menu->currentText(), menu,
+              style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, menu));
+    } else if (auto* list = qobject_cast<QTableWidget*>(w)) {
+      for (int row = 0; row < list->rowCount(); ++row)
+        for (int column = 0; column < list->columnCount(); ++column)
+          if (const QTableWidgetItem* cell = list->item(row, column))
+            measure(cell->text(), list->viewport(), list->visualItemRect(cell) & list->viewport()->rect());
+    }
+  }
+  return contrasts;
+}
+
+TEST_F(StartUp, OnADarkDesktopEveryWindowAndMessageBoxShowsItsTextsClearlyInTheProgramsOwnLookAndKeepsIt) {
+  const QString style = QApplication::style()->name();
+  const QPalette palette = QApplication::palette();
+  auto programLook = [&] { return QApplication::style()->name() == style && QApplication::palette() == palette; };
+  struct Back { ~Back() { UseProgramLook(), test::ProcessPending(); } } back;  // for the tests after this one
+  UseDarkDesktopLook();
+  const std::string desktop = QApplication::style()->name().toStdString();
+  UseProgramLook();  // as at start-up
+  EXPECT_TRUE(programLook()) << "The desktop's " << desktop << " style or palette stays";
+  // Every window as a user opens it, the splash kept up; the lists hold sequences, as do the labels that tell
+  // of them in the Divergence window.
+  const Ref<Window> splash = Open({});
+  splash->Named<Timer>("TimerClose")->SetMode(0);
+  std::vector<std::pair<std::string, Ref<Window>>> windows = {{"the splash", splash}, {"Divergence", WindowDiverge()}};
+  for (const auto& [name, commands] : std::vector<std::pair<const char*, std::vector<std::string>>>{
+           {"Tree", {"SimulationTree"}}, {"About", {"AppleAboutMyApplication"}},
+           {"Reset", {"SimulationDivergence", "FileReset"}}})
+    windows.emplace_back(name, Open(commands));
+  for (const Ref<Window>& w : {windows[1].second, windows[2].second}) {
+    w->Named<Listbox>("ListBoxSequence")->SetCell(0, 0, "ACGUACGUAC");
+    w->Named<Listbox>("ListBoxSequence")->SetCell(1, 0, "ACGUUCGUAC");
+    w->Named<StaticText>("StaticTextNumDiffs")->SetText("1");
+  }
+  WindowDiverge()->Named<StaticText>("StaticTextSourcePop", 0)->SetText("Pt Zero");
+  WindowDiverge()->Named<StaticText>("StaticTextSourcePop", 1)->SetText("Pt One");
+  // Every text in every window, and in the message box over the Divergence window while it is up, stands out
+  // at least 4.5:1 from what lies behind it, as WCAG 2 asks of body text.
+  auto expectClear = [&](const std::string& when) {
+    std::set<std::string> measured;
+    auto expectIn = [&](const std::string& where, QWidget* top) {
+      for (const auto& [text, contrast] : Contrasts(top)) {
+        EXPECT_GE(contrast, 4.5) << when << ", " << where << " shows \"" << text << "\" faintly";
+        measured.insert(where + ": " + text);
+      }
+    };
+    for (const auto& [name, w] : windows) expectIn(name, w->content());
+    ChooseMenuItem("SimulationDivergence");  // a click in a window yet to be activated loses its press to that
+    ASSERT_TRUE(test::ProcessUntil([] { return QApplication::activeWindow() == WindowDiverge()->widget(); }));
+    test::TypeInto(WindowDiverge()->Named<EditField>("EditFieldFastFwd"), "501");
+    test::MessageBoxes boxes([&] {
+      expectIn("the message box", QApplication::activeModalWidget());
+      return true;
+    });
+    test::ClickButton(WindowDiverge()->Named<PushButton>("PushButtonFastFwd"));
+    const std::string above500 = "The maximum number of generations for fast forward is 500.";
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{above500});
+    // One of each kind of text.
+    for (const std::string& text : std::vector<std::string>{"Divergence: Patient Zero", "Tree: Fast Fwd", "Reset: 50",
+             "Reset: Beneficial", "Divergence: ACGUACGUAC", "the message box: " + above500, "the message box: OK"})
+      EXPECT_EQ(measured.count(text), 1u) << when << ", " << text << " is not measured";
+  };
+  expectClear("at start-up");
+  // The desktop changes its look while the program runs.
+  UseDarkDesktopLook();
+  EXPECT_TRUE(test::ProcessUntil(programLook, 2000)) << "The desktop's " << desktop << " style or palette stays";
+  expectClear("once the desktop changed its look");
 }
 
 // Takes the pages the desktop would open, noting whether the About window was still open then.
