@@ -296,20 +296,10 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
   EXPECT_EQ(alignments, (std::set<int32_t>{1, 2, 3}));
 }
 
-// The light text on dark grey of a dark desktop, in every role, in another of Qt's styles.
+// The light text on dark grey of a dark desktop, in another of Qt's styles.
 void UseDarkDesktopLook() {
-  QPalette dark;
-  for (const auto& [role, rgb] : std::vector<std::pair<QPalette::ColorRole, QRgb>>{
-           {QPalette::Window, 0x353535}, {QPalette::WindowText, 0xeeeeec}, {QPalette::Base, 0x2d2d2d},
-           {QPalette::AlternateBase, 0x353535}, {QPalette::Text, 0xeeeeec}, {QPalette::Button, 0x373737},
-           {QPalette::ButtonText, 0xeeeeec}, {QPalette::BrightText, 0xffffff}, {QPalette::Light, 0x505050},
-           {QPalette::Midlight, 0x434343}, {QPalette::Mid, 0x2a2a2a}, {QPalette::Dark, 0x232323},
-           {QPalette::Shadow, 0x141414}, {QPalette::Highlight, 0x2a82da}, {QPalette::HighlightedText, 0xffffff},
-           {QPalette::Link, 0x8ab4f8}, {QPalette::LinkVisited, 0xc58af9}, {QPalette::ToolTipBase, 0x353535},
-           {QPalette::ToolTipText, 0xeeeeec}, {QPalette::PlaceholderText, 0x8c8c8c}, {QPalette::NoRole, 0}})
-    dark.setColor(role, QColor(rgb));
-  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    dark.setColor(QPalette::Disabled, role, QColor(0x7f7f7f));
+  QPalette dark(QColor(0xeeeeec), QColor(0x373737), QColor(0x505050), QColor(0x232323), QColor(0x2a2a2a),
+                QColor(0xeeeeec), QColor(0xffffff), QColor(0x2d2d2d), QColor(0x353535));
   QApplication::setStyle(QStyleFactory::create("Windows"));
   QApplication::setPalette(dark);
 }
