@@ -88,6 +88,7 @@ Canvas::~Canvas() {
 void Canvas::SetBackdrop(const Ref<Picture>& picture) {
   backdrop_ = picture;
   Refresh();
+  PlaceLayer();
 }
 
 Ref<::Graphics> Canvas::Graphics() { return graphics_; }
@@ -132,13 +133,13 @@ QWidget* Canvas::layer() const {
 void Canvas::PlaceLayer() {
   QWidget* own = widget();
   const Ref<::Window> w = Window();
-  const bool past = floating_ && visible_ && own != nullptr && w != nullptr && w->Visible() &&
-                    w->widget()->isActiveWindow() &&
+  const bool past = floating_ && visible_ && backdrop_ != nullptr && backdrop_->Opaque() && own != nullptr &&
+                    w != nullptr && w->Visible() && w->widget()->isActiveWindow() &&
                     !QRect(0, 0, w->Width(), w->Height()).contains(QRect(left_, top_, width_, height_));
   if (!past) {
     if (QWidget* l = layer()) {
       l->hide();
-      own->setVisible(visible_);
+      if (own != nullptr) own->setVisible(visible_);
     }
     return;
   }

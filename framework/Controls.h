@@ -19,11 +19,13 @@ struct Surface;
 // in that same redraw.
 //
 // A Floating canvas (a card that pops up beside the pointer) is not cut by its
-// window's edge: while it is shown, its window is active and it reaches past
-// the window's content area, it is shown whole in a layer above the window at
-// the same place on screen, a frameless window of its own that never takes the
-// focus or a click. Its place, size and visibility are still the control's,
-// and mouse input goes on to the window beneath as before.
+// window's edge: while it is shown with an opaque picture as its backdrop, its
+// window is active and it reaches past the window's content area, it is shown
+// whole in a layer above the window at the same place on screen, a frameless
+// window of its own that never takes the focus or a click. (A canvas with
+// nothing to show, or with see-through parts, stays in its window, where what
+// lies beneath shows through.) Its place, size and visibility are still the
+// control's, and mouse input goes on to the window beneath as before.
 class Canvas : public RectControl {
 public:
   Canvas();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -34,7 +35,6 @@ QPalette ProgramPalette() {
       {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc}, {QPalette::ToolTipText, 0xff000000, 0xff000000},
       {QPalette::PlaceholderText, 0x80000000, 0x80000000},
   };
-  static_assert(std::size(roles) == QPalette::NColorRoles, "every role has its colours");
   QPalette palette;
   for (const Role& r : roles) {
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -42,6 +42,12 @@ QPalette ProgramPalette() {
     }
     palette.setColor(QPalette::Disabled, r.role, QColor::fromRgba(r.disabled));
   }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  // Later Qt has an accent colour too, which is the highlight's unless set.
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Accent, palette.color(group, QPalette::Highlight));
+  }
+#endif
   return palette;
 }
 
@@ -76,7 +82,7 @@ private:
 void UseProgramLook() {
   UseProgramFaces();
   ApplyLook();
-  static LookKeeper* keeper = nullptr;
+  static QPointer<LookKeeper> keeper;
   if (keeper == nullptr) {
     keeper = new LookKeeper;
     keeper->setParent(qApp);

@@ -320,27 +320,34 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t x, int32_t y) {
   Surface& s = surface();
   if (s.image.isNull()) return;
-  const DeviceBox box = DeviceBoxOf(s, x, y, picture->Width(), picture->Height());
   // Held for the copy: should the two share their pixels, writing detaches them.
   QImage source = picture->image();
-  if (source.width() != box.width || source.height() != box.height) {
-    source = source.scaled(static_cast<int>(box.width), static_cast<int>(box.height), Qt::IgnoreAspectRatio,
-                           Qt::SmoothTransformation);
+  DeviceBox box = DeviceBoxOf(s, x, y, picture->Width(), picture->Height());
+  if (source.devicePixelRatio() == s.ratio) box.width = source.width(), box.height = source.height();
+  if (box.left >= s.image.width() || box.top >= s.image.height() || box.left + box.width <= 0 ||
+      box.top + box.height <= 0 || box.width <= 0 || box.height <= 0) {
+    return;
+  }
+  // Overlapping the picture, the box's coordinates fit an int.
+  const QRect target(static_cast<int>(box.left), static_cast<int>(box.top), static_cast<int>(box.width),
+                     static_cast<int>(box.height));
+  if (source.size() != target.size()) {
+    source = source.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   if (picture->Opaque() && source.format() == s.image.format()) {
     // Opaque pixels are copied: the same pixels as blending them, for much less work.
-    WriteInto(s, [&](const Pixels& pixels) { pixels.Copy(source, box.left, box.top); });
+    WriteInto(s, [&](const Pixels& pixels) { pixels.Copy(source, target.left(), target.top()); });
     // Covered whole by them, a canvas's drawing is opaque from now on.
-    if (QRect(int(box.left), int(box.top), int(box.width), int(box.height)).contains(s.image.rect())) s.opaque = true;
+    if (target.contains(s.image.rect())) s.opaque = true;
     return;
   }
   QImage image = picture->Transparent() == 1 ? ImageToDraw(*picture) : source;
-  if (image.size() != source.size()) image = image.scaled(source.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (image.size() != target.size()) image = image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   image.setDevicePixelRatio(1);
   DrawInto(s, [&](QPainter& p) {
     // In device pixels.
     p.setWorldTransform(QTransform::fromScale(1 / s.ratio, 1 / s.ratio));
-    DrawImage(p, QPoint(int(box.left), int(box.top)), image, false);
+    DrawImage(p, target.topLeft(), image, false);
   });
 }
 

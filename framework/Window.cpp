@@ -75,12 +75,16 @@ bool TopLevelWidget::event(QEvent* e) {
   const QEvent::Type t = e->type();
   if (t == QEvent::WindowActivate && owner_ && !owner_->IsClosed()) BringToFront(owner_);
   if (t == QEvent::Move && e->spontaneous() && owner_) owner_->peer().WindowSystemMoved(geometry().topLeft());
-  const bool handled = QWidget::event(e);
   // A floating canvas's layer stands where the window now stands, and only
-  // while the window is the active one.
-  if (owner_ && (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate || t == QEvent::Move ||
-                 t == QEvent::Show || t == QEvent::Hide)) {
-    for (const Ref<Control>& c : owner_->Controls()) {
+  // while the window is the active one. (Worked out first: handling the event
+  // may delete this widget.)
+  Window* const owner = owner_;
+  const bool placeLayers = owner != nullptr && (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate ||
+                                                t == QEvent::Move || t == QEvent::Resize || t == QEvent::Show ||
+                                                t == QEvent::Hide);
+  const bool handled = QWidget::event(e);
+  if (placeLayers) {
+    for (const Ref<Control>& c : owner->Controls()) {
       if (const Ref<Canvas> canvas = Cast<Canvas>(c)) canvas->PlaceLayer();
     }
   }

@@ -158,6 +158,9 @@ TEST_F(Panel, ACardReachingPastTheWindowIsShownWholeAboveItWhileTheWindowIsActiv
   const Ref<Window> other = Open(WindowTree());
   ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == other->widget(); }));
   EXPECT_EQ(shownAt(), "window");
+  // The Tree window's card, shown at first without a picture, reaches past its right edge: with nothing to
+  // show there, it stays in its window.
+  EXPECT_EQ(other->Named<popupSpriteCan>("myPopupVirionData")->layer(), nullptr);
   w->Show();
   ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == w->widget(); }));
   EXPECT_EQ(shownAt(), Join("layer", 608 - 124, 312, 124, 180, 0));

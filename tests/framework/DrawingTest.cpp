@@ -1,6 +1,8 @@
 // Pictures and drawing: every pixel where the rules put it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "TestSupport.h"
 #include "TextNumber.h"
 
@@ -105,6 +107,16 @@ TEST(Drawing, AtOtherRatiosEveryDrawingCoversTheDeviceBoxOfItsLogicalOne) {
   halves->Graphics()->FillRect(2, 0, 2, 4);
   Ref<Picture> dot = New<Picture>(6, 6, 2.0);
   dot->Graphics()->FillOval(0, 0, 6, 6);
+  // At 1.25 too, wherever its corner falls; a picture far beyond the page leaves it alone.
+  Ref<Picture> odd = New<Picture>(14, 14, 1.25);
+  odd->Graphics()->FillOval(1, 2, 12, 11);
+  for (const int32_t x : {0, 1, 2, 3, 2147483647, -2147483647 - 1}) {
+    Ref<Picture> page = New<Picture>(40, 20, 1.25);
+    page->Graphics()->DrawPicture(odd, x, 0);
+    const int left = static_cast<int>(std::floor(x * 1.25 + 0.5));
+    if (x >= 0 && x < 4) EXPECT_EQ(page->image().copy(left, 0, 18, 18), odd->image()) << x;
+    else EXPECT_EQ(Find(page->image(), kWhite).first, 50 * 25) << x;
+  }
   for (const Ref<Picture>& drawn : {halves, dot}) {
     Ref<Picture> page = New<Picture>(10, 10, 2.0);
     page->Graphics()->SetForeColor(RGB(0, 255, 0));

@@ -8,7 +8,7 @@
 // the run exactly (the program's generator is seeded from the same seed, and
 // the windows' timers tick only when the monkey ticks them). Exit status 1.
 //   monkey SEED ACTIONS
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -214,14 +214,18 @@ void CheckInvariants() {
       Check(!c->processingClick, which + ": left in the middle of a click");
     }
     if (Ref<PanelWindow> p = Cast<PanelWindow>(w))
-      Check(p->DragTron == nullptr && !p->Named<popupSpriteCan>("MyPopUpVirion")->Visible(),
-            w->ClassName() + ": a virion is still held after the release");
+      Check(p->DragTron == nullptr && !p->Named<popupSpriteCan>("MyPopUpVirion")->Visible() &&
+                p->Named<popupSpriteCan>("myPopupVirionData")->layer() == nullptr,
+            w->ClassName() + ": a virion or its card is still held up after the release");
     if (Cast<class WindowDiverge>(w) != nullptr)
       Check(w->Named<PushButton>("PushButtonFastFwd")->Enabled() == (w->Named<Timer>("TimerWait")->Mode() == 0),
             "Divergence: Fast Fwd is not disabled exactly while a run is on");
     if (Ref<class WindowTree> t = Cast<class WindowTree>(w)) CheckTree(t), splits[w.shared()] = t->LastPopActivated;
   }
   splitsSeen = std::move(splits);
+  const QWidgetList tops = QApplication::topLevelWidgets();
+  Check(std::none_of(tops.begin(), tops.end(), [](QWidget* t) { return t->isVisible() && t->windowType() == Qt::ToolTip; }),
+        "a layer is on screen after the release");
 }
 
 void Run() {
