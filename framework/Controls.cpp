@@ -78,11 +78,7 @@ Canvas::Canvas() : surface_(std::make_shared<Surface>()), layer_(std::make_uniqu
 Canvas::~Canvas() {
   surface_->changed = nullptr;
   if (auto* w = static_cast<CanvasWidget*>(widget())) w->forget();
-  if (auto* l = static_cast<CanvasWidget*>(layer_->widget.data())) {
-    l->forget();
-    l->hide();
-    l->deleteLater();
-  }
+  DropLayer();
 }
 
 void Canvas::SetBackdrop(const Ref<Picture>& picture) {
@@ -112,12 +108,16 @@ void Canvas::SetProperty(const PropertyRecord& r) {
 }
 
 void Canvas::Detach() {
-  if (QWidget* l = layer_->widget) {
-    static_cast<CanvasWidget*>(l)->forget();
+  DropLayer();
+  RectControl::Detach();
+}
+
+void Canvas::DropLayer() {
+  if (auto* l = static_cast<CanvasWidget*>(layer_->widget.data())) {
+    l->forget();
     l->hide();
     l->deleteLater();
   }
-  RectControl::Detach();
 }
 
 void Canvas::GeometryChanged() {

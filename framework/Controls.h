@@ -57,6 +57,7 @@ protected:
   void VisibilityChanged() override { PlaceLayer(); }
 
 private:
+  void DropLayer();
   Ref<Picture> backdrop_;
   std::shared_ptr<Surface> surface_;
   Ref<::Graphics> graphics_;

@@ -218,10 +218,6 @@ void WriteInto(Surface& s, F write) {
   if (s.changed) s.changed();
 }
 
-}  // namespace
-
-namespace {
-
 // The device box of the logical rectangle x, y, width, height.
 struct DeviceBox {
   int64_t left, top, width, height;
