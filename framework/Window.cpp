@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -56,6 +57,29 @@ void RepaintWindows() {
   }
 }
 
+// A pop-up (a menu, a list dropping down) takes the pointer as it opens, and
+// the release goes to it: every press the windows hold ends there.
+class PopUpWatch : public QObject {
+protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->windowType() == Qt::Popup)
+      EndAllPresses();
+    return false;
+  }
+};
+
+void WatchPopUps() {
+  static QPointer<PopUpWatch> watch;
+  if (watch) return;
+  watch = new PopUpWatch;
+  watch->setParent(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(watch);
+}
+
+// Wayland lets no program activate its own windows (nor place them): the
+// compositor does.
+bool ActivatesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 // The platform shows the program's name for an empty title; one space shows
 // nothing.
 QString ShownTitle(const std::string& title) { return title.empty() ? QStringLiteral(" ") : ToQ(title); }
@@ -73,17 +97,23 @@ void TopLevelWidget::closeEvent(QCloseEvent* e) {
 
 bool TopLevelWidget::event(QEvent* e) {
   const QEvent::Type t = e->type();
-  if (t == QEvent::WindowActivate && owner_ && !owner_->IsClosed()) BringToFront(owner_);
-  if (t == QEvent::Move && e->spontaneous() && owner_) owner_->peer().WindowSystemMoved(geometry().topLeft());
-  // A floating canvas's layer stands where the window now stands, and only
-  // while the window is the active one. (Worked out first: handling the event
-  // may delete this widget.)
-  Window* const owner = owner_;
-  const bool placeLayers = owner != nullptr && (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate ||
-                                                t == QEvent::Move || t == QEvent::Resize || t == QEvent::Show ||
-                                                t == QEvent::Hide);
+  const bool placeLayers = owner_ != nullptr && (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate ||
+                                                 t == QEvent::WindowStateChange || t == QEvent::Move ||
+                                                 t == QEvent::Resize || t == QEvent::Show || t == QEvent::Hide);
+  // Held through the event: ending a press, or the handling itself, may close
+  // the window and let it go, and with it this widget's owner.
+  const Ref<Window> owner = placeLayers ? RefTo(owner_) : nullptr;
+  if (t == QEvent::WindowActivate && owner && !owner->IsClosed()) BringToFront(owner.get());
+  if (t == QEvent::Move && e->spontaneous() && owner) owner->peer().WindowSystemMoved(geometry().topLeft());
+  // A window hidden, minimised or no longer active never gets the release of
+  // its press.
+  if (owner && owner->peer().content &&
+      (t == QEvent::Hide || t == QEvent::WindowDeactivate || (t == QEvent::WindowStateChange && isMinimized())))
+    owner->peer().content->endPress();
   const bool handled = QWidget::event(e);
-  if (placeLayers) {
+  // A floating canvas's layer stands where the window now stands, and only
+  // while the window is the active one.
+  if (owner) {
     for (const Ref<Control>& c : owner->Controls()) {
       if (const Ref<Canvas> canvas = Cast<Canvas>(c)) canvas->PlaceLayer();
     }
@@ -111,26 +141,39 @@ void WindowPeer::WindowSystemMoved(const QPoint& p) {
 
 void ContentWidget::mousePressEvent(QMouseEvent* e) {
   if (!owner_ || e->button() != Qt::LeftButton) return;
+  endPress();  // one whose release never came
+  if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
-  const QPoint p = e->position().toPoint();
+  if (self->IsClosed()) return;
+  last_ = e->position().toPoint();
   bool claimed = false;
-  RunGuarded([&] { claimed = self->Event_MouseDown(p.x(), p.y()); });
+  RunGuarded([&] { claimed = self->Event_MouseDown(last_.x(), last_.y()); });
   claimed_ = claimed && !self->IsClosed();
 }
 
+// The content area follows the pointer even with no button down, so that a
+// press whose button was let go where the window could not see it ends as
+// soon as the pointer is back.
 void ContentWidget::mouseMoveEvent(QMouseEvent* e) {
-  if (!owner_ || !claimed_ || !(e->buttons() & Qt::LeftButton)) return;
+  if (!owner_ || !claimed_) return;
+  if (!(e->buttons() & Qt::LeftButton)) return endPress();
   Ref<Window> self = RefTo(owner_);
-  const QPoint p = e->position().toPoint();
-  RunGuarded([&] { self->Event_MouseDrag(p.x(), p.y()); });
+  last_ = e->position().toPoint();
+  RunGuarded([&] { self->Event_MouseDrag(last_.x(), last_.y()); });
 }
 
 void ContentWidget::mouseReleaseEvent(QMouseEvent* e) {
   if (!owner_ || !claimed_ || e->button() != Qt::LeftButton) return;
+  last_ = e->position().toPoint();
+  endPress();
+}
+
+void ContentWidget::endPress() {
+  if (!claimed_) return;
   claimed_ = false;
+  if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
-  const QPoint p = e->position().toPoint();
-  RunGuarded([&] { self->Event_MouseUp(p.x(), p.y()); });
+  if (!self->IsClosed()) RunGuarded([&] { self->Event_MouseUp(last_.x(), last_.y()); });
 }
 
 void ContentWidget::keyPressEvent(QKeyEvent* e) {
@@ -151,10 +194,12 @@ void ContentWidget::keyPressEvent(QKeyEvent* e) {
 
 Window::Window() : peer_(std::make_unique<WindowPeer>()) {
   BackgroundTask::SetAction(RepaintWindows);
+  WatchPopUps();
   peer_->top = new TopLevelWidget(this);
   peer_->top->setAttribute(Qt::WA_DeleteOnClose, false);
   peer_->content = new ContentWidget(this);
   peer_->content->setFocusPolicy(Qt::ClickFocus);
+  peer_->content->setMouseTracking(true);
   auto* layout = new QVBoxLayout(peer_->top);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -217,6 +262,9 @@ void Window::ApplyFrame() {
   if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
   if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
   top->setWindowFlags(flags);
+  // A dialog keeps the other windows waiting until it is done: it stays above
+  // them, and the windows it works on cannot be closed under it.
+  top->setWindowModality(frame_ == 1 ? Qt::ApplicationModal : Qt::NonModal);
   top->setWindowTitle(ShownTitle(title_));
   ContentWidget* content = peer_->content;
   content->setAutoFillBackground(true);
@@ -279,10 +327,19 @@ void Window::PlaceOnScreen() {
 void Window::Show() {
   if (closed_) return;
   if (!placed_) PlaceOnScreen();
+  TopLevelWidget* top = peer_->top;
+  // A dialog-like window belongs to the window in front as it opens, so that
+  // the window manager or compositor keeps it with that window.
+  if (frame_ != 0 && !top->isVisible()) {
+    const Ref<Window> front = FrontWindow();
+    top->winId();
+    top->windowHandle()->setTransientParent(front != nullptr ? front->widget()->windowHandle() : nullptr);
+  }
   BringToFront(this);
-  peer_->top->show();
-  peer_->top->raise();
-  peer_->top->activateWindow();
+  if (top->isMinimized()) top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
+  top->show();
+  top->raise();
+  if (ActivatesWindows()) top->activateWindow();
 }
 
 void Window::Close() {
@@ -409,6 +466,12 @@ void StopAllTimers() {
     for (const Ref<Control>& c : w->Controls()) {
       if (Ref<Timer> t = Cast<Timer>(c)) t->Halt();
     }
+  }
+}
+
+void EndAllPresses() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    if (w->peer().content) w->peer().content->endPress();
   }
 }
 

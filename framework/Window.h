@@ -16,8 +16,11 @@
 // Main windows (frame kind 0) carry the application's menu bar when their
 // layout asks for it; every other frame kind is a dialog-like window (splash,
 // about box, dialog) and carries none, so its content area keeps its laid-out
-// size. The menu's shortcuts work in every window, bar or not, through the same
-// dispatch as the bar (see MenuItem.h).
+// size. A dialog-like window belongs to the window in front when it is shown
+// (its transient parent), which the window manager or the Wayland compositor
+// keeps it above and with. A dialog (frame kind 1) is modal: the other windows
+// wait until it is closed. The menu's shortcuts work in every window, bar or
+// not, through the same dispatch as the bar (see MenuItem.h).
 //
 // Keyboard focus: Tab moves through the controls that take focus in the order
 // of their TabIndex (creation order among equal ones). A new window's first
@@ -28,7 +31,11 @@
 // no control reaches Event_MouseDown in window coordinates; push buttons, edit
 // fields, list boxes and pop-up menus keep their own clicks. Only a press that
 // Event_MouseDown claims (returns true) brings Event_MouseDrag, at every move
-// while the button is down, and Event_MouseUp at its release.
+// while the button is down, and exactly one Event_MouseUp: at its release, or,
+// where the release cannot reach the window (the window hidden, minimised or
+// no longer active, a pop-up menu opened, a new press come first, the button
+// let go where the window could not see it), at the last place the pointer was
+// known to be, as soon as the framework learns of it.
 
 #include <cstdint>
 #include <map>
@@ -68,7 +75,8 @@ public:
   virtual void Event_MouseDrag(int32_t x, int32_t y);
   virtual void Event_MouseUp(int32_t x, int32_t y);
 
-  // Shows the window and brings it to the front.
+  // Shows the window, restored should it be minimised, and brings it to the
+  // front (active where the platform lets a program activate its windows).
   void Show();
   // Ends the instance: the window leaves the screen and the registry, its
   // timers stop for good and its controls are released.

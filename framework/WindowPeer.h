@@ -34,6 +34,10 @@ public:
     updateGeometry();
   }
   QSize sizeHint() const override { return preferred_.isValid() ? preferred_ : QWidget::sizeHint(); }
+  // Ends the claimed press, if any, as if its button had been released at the
+  // last place the pointer was known to be: for a release the window will
+  // never get. A release that still comes afterwards is passed over.
+  void endPress();
 
 protected:
   void mousePressEvent(QMouseEvent* e) override;
@@ -45,6 +49,7 @@ private:
   Window* owner_;
   QSize preferred_;
   bool claimed_ = false;
+  QPoint last_;
 };
 
 struct WindowPeer {
@@ -83,3 +88,6 @@ public:
 
 // Stops every timer of every window for good.
 void StopAllTimers();
+
+// Ends the claimed press of every window (see ContentWidget::endPress).
+void EndAllPresses();

@@ -187,7 +187,8 @@ std::string Focused(const Ref<Window>& w) {
   return "none";
 }
 
-// The title bar, the frame's boxes, a menu bar, the content's size, the cover shown pixel for pixel as the
+// The title bar, the frame's boxes, a menu bar, the content's size, the window it belongs to and whether it
+// keeps the others waiting, the cover shown pixel for pixel as the
 // picture holds it on a white window; after "|", the control with the first focus, then the one after each
 // Tab, round to the first.
 std::string Shown(const Ref<Window>& w) {
@@ -197,6 +198,8 @@ std::string Shown(const Ref<Window>& w) {
                   (boxes & Qt::WindowMinimizeButtonHint ? " min" : "") + (boxes & Qt::WindowMaximizeButtonHint ? " max" : "") +
                   (top->minimumSize() != top->maximumSize() ? " resize" : "") + (top->findChild<QMenuBar*>() ? " bar " : " ") +
                   std::to_string(w->Width()) + "x" + std::to_string(w->Height());
+  if (const QWindow* owner = test::Handle(w)->transientParent()) s += " of " + owner->title().toStdString();
+  if (top->isModal()) s += " modal";
   if (const Ref<Canvas> canvas = Cast<Canvas>(w->ControlByName("CanvasBrismoorCover"))) {
     const QImage cover = BrismoorCover()->image().convertToFormat(QImage::Format_RGB32), shown = test::Grab(w);
     s += canvas->Backdrop() == BrismoorCover() && shown.copy(canvas->Left(), canvas->Top(), 158, 204) == cover &&
@@ -254,9 +257,9 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
             "Tree: close bar 662x540 | EditFieldPopLabel(0) PushButtonFastFwd ListBoxSequence EditFieldPopLabel(0)",
             {{"PushButtonFastFwd", kNoIndex, "Pause"}, {"CountUp", kNoIndex, "1001"}, {"StaticTextNumDiffs", kNoIndex, "500"}}},
            {{"SimulationDivergence", "FileReset"},
-            " : 360x251 | EditFieldPopSize PopupMenuMutEffects PushButtonCancel EditFieldSeqLen PushButtonOkay EditFieldPopSize", {}},
+            " : 360x251 of Divergence modal | EditFieldPopSize PopupMenuMutEffects PushButtonCancel EditFieldSeqLen PushButtonOkay EditFieldPopSize", {}},
            {{"AppleAboutMyApplication"}, "About Trevalin: 441x535 cover | PushButtonClose PushButtonGoThere PushButtonClose", {}},
-           {std::vector<std::string>{}, " : close min max resize 327x371 cover | none", {}}}) {
+           {std::vector<std::string>{}, " : close min max resize 327x371 of Divergence cover | none", {}}}) {
     SCOPED_TRACE(shown);
     const Ref<Window> w = Open(commands);
     ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == w->widget(); }));
@@ -395,6 +398,7 @@ TEST_F(StartUp, OnADarkDesktopEveryWindowAndMessageBoxShowsItsTextsClearlyInTheP
       }
     };
     for (const auto& [name, w] : windows) expectIn(name, w->content());
+    windows.back().second->SetVisible(false);  // the dialog keeps the other windows waiting
     ChooseMenuItem("SimulationDivergence");  // a click in a window yet to be activated loses its press to that
     ASSERT_TRUE(test::ProcessUntil([] { return QApplication::activeWindow() == WindowDiverge()->widget(); }));
     test::TypeInto(WindowDiverge()->Named<EditField>("EditFieldFastFwd"), "501");
@@ -409,6 +413,7 @@ TEST_F(StartUp, OnADarkDesktopEveryWindowAndMessageBoxShowsItsTextsClearlyInTheP
     for (const std::string& text : std::vector<std::string>{"Divergence: Patient Zero", "Tree: Fast Fwd", "Reset: 50",
              "Reset: Beneficial", "Divergence: ACGUACGUAC", "the message box: " + above500, "the message box: OK"})
       EXPECT_EQ(measured.count(text), 1u) << when << ", " << text << " is not measured";
+    windows.back().second->Show();
   };
   expectClear("at start-up");
   // The desktop changes its look while the program runs.

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -126,6 +127,40 @@ TEST_F(Pads, PressesOverPassiveControlsReachMouseDownAndOnlyAClaimedOneBringsDra
   EXPECT_EQ(w->drags, (std::vector<Point>{{250, 5}}));
   EXPECT_EQ(w->ups, (std::vector<Point>{{260, 220}, {250, 5}}));
   EXPECT_EQ(w->pressed.size(), 1u);
+}
+
+// A claimed press whose release cannot reach the window ends all the same, once, at the last place the pointer
+// was seen; a release that comes afterwards is passed over. Shown again, a minimised window is restored.
+TEST_F(Pads, AClaimedPressEndsOnceWhereThePointerWasLastSeenWhenItsReleaseCannotCome) {
+  const Ref<Pad> w = NewPad();
+  w->claim = true;
+  QWidget other;
+  other.show();
+  auto* list = static_cast<QComboBox*>(w->Named<PopupMenu>("Popup")->widget());
+  auto send = [&](QEvent::Type type, Qt::MouseButton button) {  // as the platform delivers it
+    QMouseEvent e(type, QPointF(150, 150), QCursor::pos(), button, button, {});
+    QApplication::sendEvent(w->content(), &e);
+  };
+  const std::vector<std::function<void()>> ways = {
+      [&] { w->SetVisible(false); }, [&] { w->widget()->showMinimized(); },
+      [&] { other.activateWindow(), test::ProcessUntil([&] { return other.isActiveWindow(); }); },
+      [&] { list->showPopup(); },  // from the keyboard: a pop-up takes the pointer
+      [&] { send(QEvent::MouseMove, Qt::NoButton); },  // the button let go out of the window's sight
+      [&] { send(QEvent::MouseButtonPress, Qt::LeftButton); }};  // a new press before the release
+  for (int i = 0; i < static_cast<int>(ways.size()); ++i) {
+    other.activateWindow();  // (the headless platform forgets nothing of a hidden window: activated, it stays so)
+    w->Show();
+    test::ProcessPending();
+    ASSERT_TRUE(test::ProcessUntil([&] { return w->widget()->isActiveWindow() && !w->widget()->isMinimized(); })) << i;
+    test::Press(w, 30, 40);
+    test::Move(w, 40, 50 + i);
+    ways[i]();
+    EXPECT_EQ(w->ups, std::vector<Point>(1, {40, 50 + i})) << i;
+    if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+    test::Release(w, 60, 60);  // too late, but for the new press
+    EXPECT_EQ(w->ups.size(), i < 5 ? 1u : 2u) << i;
+    w->ups.clear();
+  }
 }
 
 // An unbound event does nothing, and so does a handler of a window that is gone.

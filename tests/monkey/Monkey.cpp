@@ -1,7 +1,9 @@
 // The monkey: starts the program as its entry does and, from a seed, sends it
 // random user actions as real input events: presses, drags and releases over
 // virions, canvases, slots, buttons and empty space, running and paused (a
-// press on a running Tree population splits it); Fast Fwd and the Reset dialog
+// press on a running Tree population splits it), and releases the desktop
+// swallows (the window hidden, minimised or left, a menu opened, while the
+// button is down); Fast Fwd and the Reset dialog
 // with random and hostile text; the menu commands; windows closed and opened
 // again; every message box dismissed. After each action it checks what must
 // always hold; a failure prints the seed and the action number, which replay
@@ -9,6 +11,7 @@
 // the windows' timers tick only when the monkey ticks them). Exit status 1.
 //   monkey SEED ACTIONS
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +22,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "../core/CoreTestSupport.h"
 #include "Application.h"
 #include "Globals.h"
 #include "MenuItem.h"
@@ -105,14 +109,35 @@ void Ticks(const Ref<Window>& w) {
 void Gesture(const Ref<Window>& w) {
   QPoint p = Target(w);
   doing = "press in " + w->ClassName() + " at " + N(p.x()) + "," + N(p.y());
+  w->widget()->activateWindow();  // as the desktop does at a click
+  test::ProcessPending();
   test::Press(w, p.x(), p.y());
   for (int moves = Pick(0, 3); moves > 0 && !w->IsClosed(); --moves) {
     if (Chance(20)) Ticks(w);
     p = Target(w);
     test::Move(w, p.x(), p.y());
   }
-  doing += ", release at " + N(p.x()) + "," + N(p.y());
-  if (!w->IsClosed()) test::Release(w, p.x(), p.y());
+  if (Chance(85)) {
+    doing += ", release at " + N(p.x()) + "," + N(p.y());
+    if (!w->IsClosed()) test::Release(w, p.x(), p.y());
+    return;
+  }
+  // The release never reaches the window; it may still come later. The window
+  // is then shown again, as its menu command does.
+  std::vector<Ref<Window>> others = Shown();
+  std::erase(others, w);
+  const int way = Pick(0, others.empty() ? 2 : 3);
+  doing += std::vector<std::string>{", hidden", ", minimised", ", a menu opened", ", another window in front"}[way];
+  QMenu menu;
+  menu.addAction(QStringLiteral("Item"));
+  if (way == 0) w->SetVisible(false);
+  else if (way == 1) w->widget()->showMinimized();
+  else if (way == 2) menu.popup(QCursor::pos());
+  else OneOf(others)->Show();
+  test::ProcessPending();
+  menu.close();
+  if (Chance(50) && !w->IsClosed()) test::Release(w, p.x(), p.y());
+  if (!w->IsClosed()) w->Show();
 }
 
 void Choose(const std::string& item) {
@@ -213,10 +238,18 @@ void CheckInvariants() {
       Check(Cast<displayCan>(c) == nullptr || c->AniTrons.UBound() <= 1, which + ": a slot holds more than one virion");
       Check(!c->processingClick, which + ": left in the middle of a click");
     }
-    if (Ref<PanelWindow> p = Cast<PanelWindow>(w))
+    if (Ref<PanelWindow> p = Cast<PanelWindow>(w)) {
+      const Ref<popupSpriteCan> card = p->Named<popupSpriteCan>("myPopupVirionData");  // pictureless until first used
       Check(p->DragTron == nullptr && !p->Named<popupSpriteCan>("MyPopUpVirion")->Visible() &&
-                p->Named<popupSpriteCan>("myPopupVirionData")->layer() == nullptr,
+                (!card->Visible() || card->Backdrop() == nullptr) && card->layer() == nullptr,
             w->ClassName() + ": a virion or its card is still held up after the release");
+      for (int32_t i = 0; i <= 1; ++i) {
+        const Ref<displayCan> slot = p->Named<displayCan>("MyDisplayCan", i);
+        const std::string held = slot->AniTrons.UBound() < 1 ? "" : coretest::Text(Cast<virionTron>(slot->AniTrons(1))->Sequence, 1);
+        Check(p->Named<Listbox>("ListBoxSequence")->Cell(i, 0) == held,
+              w->ClassName() + ": list row " + N(i) + " does not tell the virion in its slot");
+      }
+    }
     if (Cast<class WindowDiverge>(w) != nullptr)
       Check(w->Named<PushButton>("PushButtonFastFwd")->Enabled() == (w->Named<Timer>("TimerWait")->Mode() == 0),
             "Divergence: Fast Fwd is not disabled exactly while a run is on");
