@@ -256,7 +256,9 @@ void Window::Event_MouseUp(int32_t, int32_t) {}
 
 void Window::ApplyFrame() {
   TopLevelWidget* top = peer_->top;
-  Qt::WindowFlags flags = (frame_ == 1 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+  // Dialog-like windows are the platform's dialogs, the kind of window that
+  // can belong to another.
+  Qt::WindowFlags flags = (frame_ != 0 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (closeButton_) flags |= Qt::WindowCloseButtonHint;
   if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
