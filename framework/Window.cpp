@@ -76,10 +76,6 @@ void WatchPopUps() {
   QCoreApplication::instance()->installEventFilter(watch);
 }
 
-// Wayland lets no program activate its own windows (nor place them): the
-// compositor does.
-bool ActivatesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
-
 // The platform shows the program's name for an empty title; one space shows
 // nothing.
 QString ShownTitle(const std::string& title) { return title.empty() ? QStringLiteral(" ") : ToQ(title); }
@@ -341,7 +337,7 @@ void Window::Show() {
   if (top->isMinimized()) top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
   top->show();
   top->raise();
-  if (ActivatesWindows()) top->activateWindow();
+  top->activateWindow();
 }
 
 void Window::Close() {

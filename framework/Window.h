@@ -76,7 +76,7 @@ public:
   virtual void Event_MouseUp(int32_t x, int32_t y);
 
   // Shows the window, restored should it be minimised, and brings it to the
-  // front (active where the platform lets a program activate its windows).
+  // front, active.
   void Show();
   // Ends the instance: the window leaves the screen and the registry, its
   // timers stop for good and its controls are released.
