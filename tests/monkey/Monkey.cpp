@@ -117,27 +117,22 @@ void Gesture(const Ref<Window>& w) {
     p = Target(w);
     test::Move(w, p.x(), p.y());
   }
-  if (Chance(85)) {
-    doing += ", release at " + N(p.x()) + "," + N(p.y());
-    if (!w->IsClosed()) test::Release(w, p.x(), p.y());
-    return;
-  }
-  // The release never reaches the window; it may still come later. The window
-  // is then shown again, as its menu command does.
-  std::vector<Ref<Window>> others = Shown();
-  std::erase(others, w);
-  const int way = Pick(0, others.empty() ? 2 : 3);
-  doing += std::vector<std::string>{", hidden", ", minimised", ", a menu opened", ", another window in front"}[way];
+  // The desktop may swallow the release (the window hidden or minimised, a menu opened, another window in front), which
+  // may come late. The window is shown again then, as its menu command does.
+  const int lost = Chance(85) ? -1 : Pick(0, 3);
+  doing += std::vector<std::string>{", release", ", hidden", ", minimised", ", a menu opened", ", another in front"}[lost + 1] +
+           " at " + N(p.x()) + "," + N(p.y());
   QMenu menu;
   menu.addAction(QStringLiteral("Item"));
-  if (way == 0) w->SetVisible(false);
-  else if (way == 1) w->widget()->showMinimized();
-  else if (way == 2) menu.popup(QCursor::pos());
-  else OneOf(others)->Show();
+  const std::vector<Ref<Window>> shown = Shown();
+  if (lost == 0) w->SetVisible(false);
+  else if (lost == 1) w->widget()->showMinimized();
+  else if (lost == 3 && shown.size() > 1) shown[shown[0] == w ? 1 : 0]->Show();
+  else if (lost > 0) menu.popup(QCursor::pos());
   test::ProcessPending();
   menu.close();
-  if (Chance(50) && !w->IsClosed()) test::Release(w, p.x(), p.y());
-  if (!w->IsClosed()) w->Show();
+  if ((lost < 0 || Chance(50)) && !w->IsClosed()) test::Release(w, p.x(), p.y());
+  if (lost >= 0 && !w->IsClosed()) w->Show();
 }
 
 void Choose(const std::string& item) {
@@ -245,8 +240,8 @@ void CheckInvariants() {
             w->ClassName() + ": a virion or its card is still held up after the release");
       for (int32_t i = 0; i <= 1; ++i) {
         const Ref<displayCan> slot = p->Named<displayCan>("MyDisplayCan", i);
-        const std::string held = slot->AniTrons.UBound() < 1 ? "" : coretest::Text(Cast<virionTron>(slot->AniTrons(1))->Sequence, 1);
-        Check(p->Named<Listbox>("ListBoxSequence")->Cell(i, 0) == held,
+        Check(p->Named<Listbox>("ListBoxSequence")->Cell(i, 0) ==
+                  (slot->AniTrons.UBound() < 1 ? "" : coretest::Text(Cast<virionTron>(slot->AniTrons(1))->Sequence, 1)),
               w->ClassName() + ": list row " + N(i) + " does not tell the virion in its slot");
       }
     }
@@ -262,6 +257,7 @@ void CheckInvariants() {
 }
 
 void Run() {
+  std::printf("%s\n", test::SettingsInEffect().c_str());
   test::MessageBoxes boxes;
   dice.seed(seed);
   Globals::myRAlea->setSeed(seed);

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QElapsedTimer>
+#include <QFontInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +24,20 @@ void DropHeadlessNotes(QtMsgType type, const QMessageLogContext&, const QString&
 QPoint TopPoint(const Ref<Window>& w, int x, int y) { return w->content()->mapTo(w->widget(), QPoint(x, y)); }
 
 }  // namespace
+
+std::string SettingsInEffect() {
+  const auto face = [](const char* generic) { return QFontInfo(QFont(QString::fromLatin1(generic))).family(); };
+  const auto env = [](const char* name) { return qEnvironmentVariable(name, QStringLiteral("unset")); };
+#ifdef TREVALIN_SANITIZE
+  const QString sanitizers = "address, undefined, leak (ASAN_OPTIONS " + env("ASAN_OPTIONS") + ")";
+#else
+  const QString sanitizers = "none";
+#endif
+  return QStringLiteral("test settings: platform %1, screen ratio %2 (QT_SCALE_FACTOR %3), sans-serif %4, monospace %5 "
+                        "(FONTCONFIG_FILE %6), sanitizers %7")
+      .arg(QGuiApplication::platformName()).arg(qApp->devicePixelRatio()).arg(env("QT_SCALE_FACTOR"), face("sans-serif"),
+           face("monospace"), env("FONTCONFIG_FILE"), sanitizers).toStdString();
+}
 
 void QuietHeadlessNotes() { qInstallMessageHandler(DropHeadlessNotes); }
 
