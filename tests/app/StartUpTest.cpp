@@ -434,8 +434,7 @@ public:
 TEST_F(StartUp, TheSplashClosesOnItsTimerEitherWindowAtAClicksReleaseAndTheAboutWindowAtOKOrBeforeGoingThere) {
   const Ref<Window> splash = Open({});
   const Ref<Timer> timer = splash->Named<WindowSplash::TimerClose>("TimerClose");
-  EXPECT_EQ(timer->Mode(), 1);
-  EXPECT_EQ(timer->Period(), 7000);
+  EXPECT_EQ(std::pair(timer->Mode(), timer->Period()), std::pair(1, 7000));
   timer->SetPeriod(1);  // restarts only a running timer, whose tick then comes from the event loop
   ASSERT_TRUE(test::ProcessUntil([&] { return splash->IsClosed(); }, 2000));
   EXPECT_EQ(timer->Mode(), 0);

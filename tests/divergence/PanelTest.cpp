@@ -166,12 +166,12 @@ TEST_F(Panel, ACardReachingPastTheWindowIsShownWholeAboveItAndAPressEndsWhenItsW
   // The Tree window's card, shown at first without a picture, reaches past its right edge: with nothing to
   // show there, it stays in its window.
   EXPECT_EQ(tree->Named<popupSpriteCan>("myPopupVirionData")->layer(), nullptr);
-  const Ref<aniTron> u = Pop(tree, 0)->AniTrons(1);
-  Press(tree, On(Pop(tree, 0), u));
+  const Ref<driftCan> pop = Pop(tree, 0);
+  const Ref<aniTron> u = pop->AniTrons(1);
+  Press(tree, On(pop, u));
   tree->widget()->showMinimized();
-  EXPECT_EQ(Join(Pop(tree, 0)->AniTrons.UBound(), Holds(Pop(tree, 0), u), tree->DragTron == nullptr,
-                 tree->Named<popupSpriteCan>("MyPopUpVirion")->Visible()),
-            "50 1 1 0");
+  EXPECT_EQ(Join(pop->AniTrons.UBound(), Holds(pop, u), tree->DragTron == nullptr,
+                 tree->Named<popupSpriteCan>("MyPopUpVirion")->Visible()), "50 1 1 0");
 }
 
 // Scrolled fully right, a 500-letter row ends further right than a 499-letter one, inside the

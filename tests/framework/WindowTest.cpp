@@ -135,8 +135,6 @@ TEST_F(Pads, AClaimedPressEndsOnceWhereThePointerWasLastSeenWhenItsReleaseCannot
   const Ref<Pad> w = NewPad();
   w->claim = true;
   QWidget other;
-  other.show();
-  auto* list = static_cast<QComboBox*>(w->Named<PopupMenu>("Popup")->widget());
   auto send = [&](QEvent::Type type, Qt::MouseButton button) {  // as the platform delivers it
     QMouseEvent e(type, QPointF(150, 150), QCursor::pos(), button, button, {});
     QApplication::sendEvent(w->content(), &e);
@@ -144,13 +142,11 @@ TEST_F(Pads, AClaimedPressEndsOnceWhereThePointerWasLastSeenWhenItsReleaseCannot
   const std::vector<std::function<void()>> ways = {
       [&] { w->SetVisible(false); }, [&] { w->widget()->showMinimized(); },
       [&] { other.activateWindow(), test::ProcessUntil([&] { return other.isActiveWindow(); }); },
-      [&] { list->showPopup(); },  // from the keyboard: a pop-up takes the pointer
+      [&] { static_cast<QComboBox*>(w->Named<PopupMenu>("Popup")->widget())->showPopup(); },  // takes the pointer
       [&] { send(QEvent::MouseMove, Qt::NoButton); },  // the button let go out of the window's sight
       [&] { send(QEvent::MouseButtonPress, Qt::LeftButton); }};  // a new press before the release
-  for (int i = 0; i < static_cast<int>(ways.size()); ++i) {
-    other.activateWindow();  // (the headless platform forgets nothing of a hidden window: activated, it stays so)
-    w->Show();
-    test::ProcessPending();
+  for (int i = 0; i < static_cast<int>(ways.size()); ++i, w->ups.clear()) {
+    other.show(), other.activateWindow(), w->Show(), test::ProcessPending();  // (hidden, a window stays active headless)
     ASSERT_TRUE(test::ProcessUntil([&] { return w->widget()->isActiveWindow() && !w->widget()->isMinimized(); })) << i;
     test::Press(w, 30, 40);
     test::Move(w, 40, 50 + i);
@@ -159,7 +155,6 @@ TEST_F(Pads, AClaimedPressEndsOnceWhereThePointerWasLastSeenWhenItsReleaseCannot
     if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
     test::Release(w, 60, 60);  // too late, but for the new press
     EXPECT_EQ(w->ups.size(), i < 5 ? 1u : 2u) << i;
-    w->ups.clear();
   }
 }
 

@@ -109,8 +109,7 @@ void Ticks(const Ref<Window>& w) {
 void Gesture(const Ref<Window>& w) {
   QPoint p = Target(w);
   doing = "press in " + w->ClassName() + " at " + N(p.x()) + "," + N(p.y());
-  w->widget()->activateWindow();  // as the desktop does at a click
-  test::ProcessPending();
+  w->widget()->activateWindow(), test::ProcessPending();  // as the desktop does at a click
   test::Press(w, p.x(), p.y());
   for (int moves = Pick(0, 3); moves > 0 && !w->IsClosed(); --moves) {
     if (Chance(20)) Ticks(w);

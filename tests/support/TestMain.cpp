@@ -21,9 +21,7 @@ struct Settings : ::testing::Environment {
   double ratio = 0;
   void SetUp() override {
     std::printf("%s\n", test::SettingsInEffect().c_str());
-    if (ratio > 0) {
-      ASSERT_EQ(qApp->devicePixelRatio(), ratio) << "The run is at another screen ratio than it was told";
-    }
+    if (ratio > 0) { ASSERT_EQ(qApp->devicePixelRatio(), ratio) << "The run is at another screen ratio than it was told"; }
   }
 };
 

@@ -22,9 +22,8 @@
 
 namespace test {
 
-// What the run is set to, as it finds it, on one line: the platform, the screen's device pixel ratio and
-// the scale factor asked for, the faces the generic families come to (the font configuration in effect),
-// and the sanitizers built in with their options.
+// What the run is set to, as it finds it, on one line: platform, screen ratio and scale factor, the faces the
+// generic families come to (the font configuration in effect), the sanitizers built in and their options.
 std::string SettingsInEffect();
 
 // The headless platform cannot raise windows, grab the keyboard, pass on size hints or open a
