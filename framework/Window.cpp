@@ -94,17 +94,21 @@ void TopLevelWidget::closeEvent(QCloseEvent* e) {
 bool TopLevelWidget::event(QEvent* e) {
   const QEvent::Type t = e->type();
   const bool placeLayers = owner_ != nullptr && (t == QEvent::WindowActivate || t == QEvent::WindowDeactivate ||
-                                                 t == QEvent::WindowStateChange || t == QEvent::Move ||
-                                                 t == QEvent::Resize || t == QEvent::Show || t == QEvent::Hide);
+                                                 t == QEvent::WindowStateChange || t == QEvent::WindowBlocked ||
+                                                 t == QEvent::Move || t == QEvent::Resize || t == QEvent::Show ||
+                                                 t == QEvent::Hide);
   // Held through the event: ending a press, or the handling itself, may close
-  // the window and let it go, and with it this widget's owner.
-  const Ref<Window> owner = placeLayers ? RefTo(owner_) : nullptr;
+  // the window and let it go, and with it this widget's owner. (None while the
+  // owner is being destroyed.)
+  const Ref<Window> owner =
+      placeLayers ? Ref<Window>(std::static_pointer_cast<Window>(owner_->weak_from_this().lock())) : nullptr;
   if (t == QEvent::WindowActivate && owner && !owner->IsClosed()) BringToFront(owner.get());
   if (t == QEvent::Move && e->spontaneous() && owner) owner->peer().WindowSystemMoved(geometry().topLeft());
-  // A window hidden, minimised or no longer active never gets the release of
-  // its press.
+  // A window hidden, minimised, no longer active or kept waiting by a dialog
+  // never gets the release of its press.
   if (owner && owner->peer().content &&
-      (t == QEvent::Hide || t == QEvent::WindowDeactivate || (t == QEvent::WindowStateChange && isMinimized())))
+      (t == QEvent::Hide || t == QEvent::WindowDeactivate || t == QEvent::WindowBlocked ||
+       (t == QEvent::WindowStateChange && isMinimized())))
     owner->peer().content->endPress();
   const bool handled = QWidget::event(e);
   // A floating canvas's layer stands where the window now stands, and only
@@ -137,7 +141,7 @@ void WindowPeer::WindowSystemMoved(const QPoint& p) {
 
 void ContentWidget::mousePressEvent(QMouseEvent* e) {
   if (!owner_ || e->button() != Qt::LeftButton) return;
-  endPress();  // one whose release never came
+  EndAllPresses();  // any whose release never came
   if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
   if (self->IsClosed()) return;
@@ -145,6 +149,12 @@ void ContentWidget::mousePressEvent(QMouseEvent* e) {
   bool claimed = false;
   RunGuarded([&] { claimed = self->Event_MouseDown(last_.x(), last_.y()); });
   claimed_ = claimed && !self->IsClosed();
+  // What the press itself did may already have taken its release away.
+  const QWidget* top = window();
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (!top->isVisible() || top->isMinimized() || QApplication::activePopupWidget() != nullptr ||
+      (modal != nullptr && modal != top) || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+    endPress();
 }
 
 // The content area follows the pointer even with no button down, so that a

@@ -33,9 +33,10 @@
 // Event_MouseDown claims (returns true) brings Event_MouseDrag, at every move
 // while the button is down, and exactly one Event_MouseUp: at its release, or,
 // where the release cannot reach the window (the window hidden, minimised or
-// no longer active, a pop-up menu opened, a new press come first, the button
-// let go where the window could not see it), at the last place the pointer was
-// known to be, as soon as the framework learns of it.
+// no longer active or kept waiting by a dialog, a pop-up menu opened, a new
+// press come first, the button let go where the window could not see it), at
+// the last place the pointer was known to be, as soon as the framework learns
+// of it. A window closed meanwhile gets none.
 
 #include <cstdint>
 #include <map>
