@@ -9,6 +9,7 @@
 
 #include "BackgroundTask.h"
 #include "Look.h"
+#include "Platform.h"
 #include "Window.h"
 #include "WindowPeer.h"
 
@@ -42,6 +43,7 @@ struct Runtime::Impl {
 };
 
 Runtime::Runtime(int& argc, char** argv, const std::string& name) : impl_(std::make_unique<Impl>()) {
+  UseChosenPlatform();
   impl_->app = std::make_unique<QApplication>(argc, argv);
   // The name, not a display name: Qt adds a display name to every window title.
   QApplication::setApplicationName(QString::fromStdString(name));
