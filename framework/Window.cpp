@@ -104,11 +104,10 @@ bool TopLevelWidget::event(QEvent* e) {
       placeLayers ? Ref<Window>(std::static_pointer_cast<Window>(owner_->weak_from_this().lock())) : nullptr;
   if (t == QEvent::WindowActivate && owner && !owner->IsClosed()) BringToFront(owner.get());
   if (t == QEvent::Move && e->spontaneous() && owner) owner->peer().WindowSystemMoved(geometry().topLeft());
-  // A window hidden, minimised, no longer active or kept waiting by a dialog
-  // never gets the release of its press.
+  // A window hidden, no longer active or kept waiting by a dialog never gets
+  // the release of its press. (Minimised, it is hidden: Qt sends it a Hide.)
   if (owner && owner->peer().content &&
-      (t == QEvent::Hide || t == QEvent::WindowDeactivate || t == QEvent::WindowBlocked ||
-       (t == QEvent::WindowStateChange && isMinimized())))
+      (t == QEvent::Hide || t == QEvent::WindowDeactivate || t == QEvent::WindowBlocked))
     owner->peer().content->endPress();
   const bool handled = QWidget::event(e);
   // A floating canvas's layer stands where the window now stands, and only
@@ -146,22 +145,31 @@ void ContentWidget::mousePressEvent(QMouseEvent* e) {
   Ref<Window> self = RefTo(owner_);
   if (self->IsClosed()) return;
   last_ = e->position().toPoint();
+  // Held while MouseDown decides, so that an ending the press itself brings
+  // about (its window hidden or minimised, a pop-up or a dialog opened) is
+  // kept for when MouseDown has claimed it.
+  held_ = true;
+  ended_ = false;
+  asking_ = true;
   bool claimed = false;
   RunGuarded([&] { claimed = self->Event_MouseDown(last_.x(), last_.y()); });
-  claimed_ = claimed && !self->IsClosed();
-  // What the press itself did may already have taken its release away.
-  const QWidget* top = window();
-  const QWidget* modal = QApplication::activeModalWidget();
-  if (!top->isVisible() || top->isMinimized() || QApplication::activePopupWidget() != nullptr ||
-      (modal != nullptr && modal != top) || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
-    endPress();
+  asking_ = false;
+  if (!claimed || self->IsClosed()) {
+    held_ = false;
+    ended_ = false;
+    return;
+  }
+  // A release while MouseDown ran came here all the same, for Qt gives it to
+  // the window that had the press, unless the window was hidden or blocked or
+  // a pop-up took it: each of those ended the press itself.
+  deliverMouseUp();
 }
 
 // The content area follows the pointer even with no button down, so that a
 // press whose button was let go where the window could not see it ends as
 // soon as the pointer is back.
 void ContentWidget::mouseMoveEvent(QMouseEvent* e) {
-  if (!owner_ || !claimed_) return;
+  if (!owner_ || !held_ || asking_ || ended_) return;
   if (!(e->buttons() & Qt::LeftButton)) return endPress();
   Ref<Window> self = RefTo(owner_);
   last_ = e->position().toPoint();
@@ -169,14 +177,21 @@ void ContentWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ContentWidget::mouseReleaseEvent(QMouseEvent* e) {
-  if (!owner_ || !claimed_ || e->button() != Qt::LeftButton) return;
+  if (!owner_ || !held_ || ended_ || e->button() != Qt::LeftButton) return;
   last_ = e->position().toPoint();
   endPress();
 }
 
 void ContentWidget::endPress() {
-  if (!claimed_) return;
-  claimed_ = false;
+  if (!held_) return;
+  ended_ = true;
+  deliverMouseUp();
+}
+
+void ContentWidget::deliverMouseUp() {
+  if (!held_ || !ended_ || asking_ || HandlerRunning()) return;
+  held_ = false;
+  ended_ = false;
   if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
   if (!self->IsClosed()) RunGuarded([&] { self->Event_MouseUp(last_.x(), last_.y()); });
@@ -480,6 +495,12 @@ void StopAllTimers() {
 void EndAllPresses() {
   for (const Ref<Window>& w : WindowsFrontToBack()) {
     if (w->peer().content) w->peer().content->endPress();
+  }
+}
+
+void DeliverHeldMouseUps() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    if (w->peer().content) w->peer().content->deliverMouseUp();
   }
 }
 

@@ -35,9 +35,15 @@ public:
   }
   QSize sizeHint() const override { return preferred_.isValid() ? preferred_ : QWidget::sizeHint(); }
   // Ends the claimed press, if any, as if its button had been released at the
-  // last place the pointer was known to be: for a release the window will
-  // never get. A release that still comes afterwards is passed over.
+  // last point the window was given (by its MouseDown or latest MouseDrag):
+  // for a release the window will never get. The one MouseUp comes at once,
+  // or, while any handler of the program runs (a MouseDown or MouseDrag, a
+  // timer's action, a menu or key handler, with whatever it opened), as soon
+  // as the last one returns, so that no handler runs on a press already
+  // ended. A release that still comes afterwards is passed over.
   void endPress();
+  // Delivers the MouseUp an ended press is owed, unless a handler runs.
+  void deliverMouseUp();
 
 protected:
   void mousePressEvent(QMouseEvent* e) override;
@@ -48,7 +54,9 @@ protected:
 private:
   Window* owner_;
   QSize preferred_;
-  bool claimed_ = false;
+  bool held_ = false;    // a press claimed, or offered to MouseDown
+  bool asking_ = false;  // MouseDown is deciding whether to claim it
+  bool ended_ = false;   // its release cannot come: its MouseUp is owed
   QPoint last_;
 };
 
@@ -91,3 +99,6 @@ void StopAllTimers();
 
 // Ends the claimed press of every window (see ContentWidget::endPress).
 void EndAllPresses();
+// Delivers every MouseUp owed (see ContentWidget::deliverMouseUp); run when
+// the last handler returns.
+void DeliverHeldMouseUps();
