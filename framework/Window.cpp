@@ -76,6 +76,40 @@ void WatchPopUps() {
   QCoreApplication::instance()->installEventFilter(watch);
 }
 
+// The modal dialog or message box that keeps window top waiting, or null.
+QWidget* ModalOver(const QWidget* top) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr && modal->window() != top ? modal : nullptr;
+}
+
+// A modal dialog is never lost behind the windows it keeps waiting, nor left
+// minimised with them blocked and no way back: it is brought back whenever one
+// of them is activated (a click activates a window) or asked to close.
+void BringBack(QWidget* modal) {
+  if (modal->isMinimized()) modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
+  modal->show();
+  modal->raise();
+  modal->activateWindow();
+}
+
+// On Wayland a window is activated with a token asked for through the window
+// that has the keyboard, and a menu command runs while its menu closes, when
+// none has it: the activation is asked for again once one of the program's
+// windows has the keyboard back, should that be soon.
+void ActivateOnceKeyboardReturns(QWidget* top) {
+  if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  const QWindow* focus = QGuiApplication::focusWindow();
+  if (focus != nullptr && focus->type() != Qt::Popup) return;
+  QPointer<QWidget> target(top);
+  auto* wait = new QObject(QCoreApplication::instance());
+  QObject::connect(qApp, &QGuiApplication::focusWindowChanged, wait, [target, wait](QWindow* now) {
+    if (now == nullptr || now->type() == Qt::Popup) return;
+    if (target && target->isVisible() && target->windowHandle() != now) target->activateWindow();
+    wait->deleteLater();
+  });
+  QTimer::singleShot(1000, wait, [wait] { wait->deleteLater(); });
+}
+
 // The platform shows the program's name for an empty title; one space shows
 // nothing.
 QString ShownTitle(const std::string& title) { return title.empty() ? QStringLiteral(" ") : ToQ(title); }
@@ -84,7 +118,14 @@ QString ShownTitle(const std::string& title) { return title.empty() ? QStringLit
 
 // Widgets
 
+// Whoever asks: Qt's Wayland plugin closes a window past Qt's own check for a
+// modal dialog.
 void TopLevelWidget::closeEvent(QCloseEvent* e) {
+  if (QWidget* modal = ModalOver(this)) {
+    e->ignore();
+    BringBack(modal);
+    return;
+  }
   e->accept();
   if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
@@ -103,6 +144,9 @@ bool TopLevelWidget::event(QEvent* e) {
   const Ref<Window> owner =
       placeLayers ? Ref<Window>(std::static_pointer_cast<Window>(owner_->weak_from_this().lock())) : nullptr;
   if (t == QEvent::WindowActivate && owner && !owner->IsClosed()) BringToFront(owner.get());
+  if (t == QEvent::WindowActivate) {
+    if (QWidget* modal = ModalOver(this)) BringBack(modal);
+  }
   if (t == QEvent::Move && e->spontaneous() && owner) owner->peer().WindowSystemMoved(geometry().topLeft());
   // A window hidden, no longer active or kept waiting by a dialog never gets
   // the release of its press. (Minimised, it is hidden: Qt sends it a Hide.)
@@ -363,6 +407,7 @@ void Window::Show() {
   top->show();
   top->raise();
   top->activateWindow();
+  ActivateOnceKeyboardReturns(top);
 }
 
 void Window::Close() {

@@ -108,6 +108,15 @@ Ref<Pad> NewPad(int n = -1) {
   return w;
 }
 
+// A modal dialog, as the layouts make one.
+class Sheet : public Window {
+public:
+  std::string ClassName() const override { return "Sheet.Sheet"; }
+  void Layout() override {
+    SetProperties(RefTo(this), PropertyStream().Int32("Width", 200).Int32("Height", 100).Int32("Frame", 1));
+  }
+};
+
 // A plain 1 ms timer of the event loop, counting its ticks.
 struct Ticks : QTimer {
   Ticks() {
@@ -264,6 +273,34 @@ TEST_F(Pads, APressLetGoWhileMouseDownRunsEndsAsItReturnsWhereItWasLetGo) {
   EXPECT_EQ(w->upsInside, 0);
   const QPoint letGo = w->content()->mapFromGlobal(other.mapToGlobal(QPoint(5, 5)));
   EXPECT_EQ(w->ups, (std::vector<Point>{{letGo.x(), letGo.y()}}));
+}
+
+// A modal dialog is never lost. Minimised (where the window manager offers it), it comes back when a window it keeps
+// waiting is activated, as a click activates it, or asked to close; and that window stays, whoever asks. (Qt's own
+// check passes a close asked for through the window itself, as its Wayland plugin asks for one.)
+TEST_F(Pads, AModalDialogComesBackWhenAWindowItKeepsWaitingIsActivatedOrAskedToClose) {
+  const Ref<Pad> w = NewPad();
+  const Ref<Sheet> dialog = New<Sheet>();
+  dialog->Constructor();
+  QWidget* sheet = dialog->widget();
+  ASSERT_EQ(QApplication::activeModalWidget(), sheet);
+  const std::vector<std::pair<std::string, std::function<void()>>> asks = {
+      {"activated", [&] { w->widget()->activateWindow(); }},
+      {"closed through its platform window", [&] { test::Handle(w)->close(); }},
+      {"closed", [&] { w->widget()->close(); }}};
+  for (const auto& [ask, run] : asks) {
+    sheet->showMinimized();
+    ASSERT_TRUE(test::ProcessUntil([&] { return sheet->isMinimized(); })) << ask;
+    run();
+    EXPECT_TRUE(test::ProcessUntil([&] { return sheet->isActiveWindow(); })) << ask;
+    EXPECT_FALSE(sheet->isMinimized()) << ask;
+    EXPECT_TRUE(sheet->isVisible()) << ask;
+    EXPECT_FALSE(w->IsClosed()) << ask;
+    EXPECT_TRUE(w->Visible()) << ask;
+  }
+  dialog->Close();
+  test::Handle(w)->close();  // nothing keeps it waiting now
+  EXPECT_TRUE(w->IsClosed());
 }
 
 // An unbound event does nothing, and so does a handler of a window that is gone.
