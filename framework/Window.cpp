@@ -154,6 +154,9 @@ bool TopLevelWidget::event(QEvent* e) {
       (t == QEvent::Hide || t == QEvent::WindowDeactivate || t == QEvent::WindowBlocked))
     owner->peer().content->endPress();
   const bool handled = QWidget::event(e);
+  // Once the window manager has framed the window, its own frame keeps its
+  // title bar on the screen.
+  if (owner) owner->peer().CheckFrame();
   // A floating canvas's layer stands where the window now stands, and only
   // while the window is the active one.
   if (owner) {
@@ -178,8 +181,53 @@ void WindowPeer::MoveClientTo(const QPoint& p) {
 
 void WindowPeer::WindowSystemMoved(const QPoint& p) {
   const auto found = std::find(asked.begin(), asked.end(), p);
-  if (found == asked.end()) asked.clear();
-  else asked.erase(asked.begin(), found + 1);
+  if (found == asked.end()) {
+    asked.clear();
+    frameToCheck = false;  // moved by other hands: left where they put it
+  } else {
+    asked.erase(asked.begin(), found + 1);
+  }
+}
+
+namespace {
+
+// The frame the window manager has put round a top-level widget: none before
+// it is framed.
+QMargins FrameOf(const QWidget* top) {
+  const QRect frame = top->frameGeometry();
+  const QRect client = top->geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
+}
+
+}  // namespace
+
+// Where a client area of this size goes, near the place given, so that its
+// frame's top-left corner lies in the available area of the screen it lands
+// on: the whole frame where it fits, else at least its title bar, the rest
+// hanging off the bottom or the right. A title bar off the screen could not be
+// grabbed.
+QPoint WindowPeer::FrameKeptOnScreen(const QPoint& client, const QMargins& frame) const {
+  QRect framed = QRect(client, top->size()).marginsAdded(frame);
+  QScreen* screen = QGuiApplication::screenAt(framed.center());
+  if (screen == nullptr) screen = top->screen();
+  if (screen == nullptr) return client;
+  const QRect area = screen->availableGeometry();
+  framed.moveLeft(std::max(std::min(framed.left(), area.right() + 1 - framed.width()), area.left()));
+  framed.moveTop(std::max(std::min(framed.top(), area.bottom() + 1 - framed.height()), area.top()));
+  return framed.topLeft() + QPoint(frame.left(), frame.top());
+}
+
+// Once the window manager has framed a window that stands where its
+// placement put it, its own frame is known and takes the place of the one
+// expected.
+void WindowPeer::CheckFrame() {
+  if (!frameToCheck || !top) return;
+  const QMargins frame = FrameOf(top);
+  if (frame.isNull()) return;
+  frameToCheck = false;
+  const QPoint kept = FrameKeptOnScreen(ClientPosition(), frame);
+  if (kept != ClientPosition()) MoveClientTo(kept);
 }
 
 void ContentWidget::mousePressEvent(QMouseEvent* e) {
@@ -372,8 +420,23 @@ void Window::ApplyTabOrder() {
   if (first != nullptr) first->widget()->setFocus(Qt::OtherFocusReason);
 }
 
-// Windows are placed by their content: the frame the window manager will add
-// is not known before it is there.
+namespace {
+
+// The frame a window will get, before it has its own: that of a window of ours
+// already framed, the one in front first, since the window manager frames
+// them all alike; none while no window is framed.
+QMargins ExpectedFrame(const QWidget* top) {
+  if (!FrameOf(top).isNull()) return FrameOf(top);
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    if (w->widget() != top && w->Visible() && !FrameOf(w->widget()).isNull()) return FrameOf(w->widget());
+  }
+  return {};
+}
+
+}  // namespace
+
+// Windows are placed by their content; the frame the window manager will add
+// is taken to be like the others' until the window has its own.
 void Window::PlaceOnScreen() {
   placed_ = true;
   TopLevelWidget* top = peer_->top;
@@ -388,7 +451,8 @@ void Window::PlaceOnScreen() {
   }
   QRect mine = top->geometry();
   mine.moveCenter(area.center());
-  peer_->MoveClientTo(QPoint(std::max(mine.left(), 0), std::max(mine.top(), 0)));
+  peer_->MoveClientTo(peer_->FrameKeptOnScreen(mine.topLeft(), ExpectedFrame(top)));
+  peer_->frameToCheck = true;
 }
 
 void Window::Show() {
@@ -439,6 +503,7 @@ void Window::SetTop(int32_t top) { MoveContentTo(Left(), top); }
 
 void Window::MoveContentTo(int32_t left, int32_t top) {
   placed_ = true;
+  peer_->frameToCheck = false;  // a place the program gives stays exact
   if (peer_->top) peer_->MoveClientTo(QPoint(left - peer_->content->x(), top - peer_->content->y()));
 }
 

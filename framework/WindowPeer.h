@@ -73,6 +73,16 @@ struct WindowPeer {
   void MoveClientTo(const QPoint& p);
   void WindowSystemMoved(const QPoint& p);
   std::vector<QPoint> asked;
+
+  // A place for the client area near the one given where a frame of these
+  // margins round it has its top-left corner in the screen's available area.
+  QPoint FrameKeptOnScreen(const QPoint& client, const QMargins& frame) const;
+  // Set while the window stands where its placement put it, by a frame
+  // expected rather than its own: once its own is known, CheckFrame moves the
+  // window, if need be, to keep that frame's top-left on the screen. A place
+  // set by the program, or a move by other hands, ends it.
+  bool frameToCheck = false;
+  void CheckFrame();
 };
 
 // Gives a window the application's menu commands with their shortcuts and,
