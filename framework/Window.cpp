@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 #include <QWindow>
 
 #include <algorithm>
+
+#include <xcb/xproto.h>
 
 #include "Application.h"
 #include "BackgroundTask.h"
@@ -68,13 +71,6 @@ protected:
   }
 };
 
-void WatchPopUps() {
-  static QPointer<PopUpWatch> watch;
-  if (watch) return;
-  watch = new PopUpWatch;
-  watch->setParent(QCoreApplication::instance());
-  QCoreApplication::instance()->installEventFilter(watch);
-}
 
 // The modal dialog or message box that keeps window top waiting, or null.
 QWidget* ModalOver(const QWidget* top) {
@@ -92,6 +88,28 @@ void BringBack(QWidget* modal) {
   modal->activateWindow();
 }
 
+// On X, Qt passes the focus that a click or the window manager gives a window
+// kept waiting straight on to its dialog, and a minimised dialog never gets
+// it: no Qt event tells of that focus. It is seen here, as the X server
+// delivers it.
+class BlockedWindowWatch : public QAbstractNativeEventFilter {
+public:
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    if ((static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7f) != XCB_FOCUS_IN) return false;
+    const xcb_window_t window = static_cast<const xcb_focus_in_event_t*>(message)->event;
+    for (const Ref<Window>& w : WindowsFrontToBack()) {
+      QWidget* top = w->widget();
+      if (top == nullptr || !top->testAttribute(Qt::WA_WState_Created) || top->winId() != window) continue;
+      // Once Qt is done with the event.
+      if (ModalOver(top) != nullptr) QTimer::singleShot(0, top, [top] {
+          if (QWidget* modal = ModalOver(top)) BringBack(modal);
+        });
+    }
+    return false;
+  }
+};
+
 // On Wayland a window is activated with a token asked for through the window
 // that has the keyboard, and a menu command runs while its menu closes, when
 // none has it: the activation is asked for again once one of the program's
@@ -108,6 +126,17 @@ void ActivateOnceKeyboardReturns(QWidget* top) {
     wait->deleteLater();
   });
   QTimer::singleShot(1000, wait, [wait] { wait->deleteLater(); });
+}
+
+// Installs the watches above, once.
+void WatchPopUpsAndBlockedWindows() {
+  static QPointer<PopUpWatch> watch;
+  if (watch) return;
+  watch = new PopUpWatch;
+  watch->setParent(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(watch);
+  static BlockedWindowWatch blocked;
+  QCoreApplication::instance()->installNativeEventFilter(&blocked);
 }
 
 // The platform shows the program's name for an empty title; one space shows
@@ -307,7 +336,7 @@ void ContentWidget::keyPressEvent(QKeyEvent* e) {
 
 Window::Window() : peer_(std::make_unique<WindowPeer>()) {
   BackgroundTask::SetAction(RepaintWindows);
-  WatchPopUps();
+  WatchPopUpsAndBlockedWindows();
   peer_->top = new TopLevelWidget(this);
   peer_->top->setAttribute(Qt::WA_DeleteOnClose, false);
   peer_->content = new ContentWidget(this);
