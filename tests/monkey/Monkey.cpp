@@ -117,17 +117,20 @@ void Gesture(const Ref<Window>& w) {
     test::Move(w, p.x(), p.y());
   }
   // The desktop may swallow the release (the window hidden or minimised, a menu opened, another window in front), which
-  // may come late. The window is shown again then, as its menu command does.
-  const int lost = Chance(85) ? -1 : Pick(0, 3);
+  // may come late. The window is shown again then, as its menu command does. With no other window shown, a menu opens
+  // instead of another window coming in front, and the log says so.
+  int lost = Chance(85) ? -1 : Pick(0, 3);
+  const std::vector<Ref<Window>> shown = Shown();
+  if (lost == 3 && shown.size() < 2) lost = 2;
+  const Ref<Window> other = lost == 3 ? shown[shown[0] == w ? 1 : 0] : nullptr;
   doing += std::vector<std::string>{", release", ", hidden", ", minimised", ", a menu opened", ", another in front"}[lost + 1] +
-           " at " + N(p.x()) + "," + N(p.y());
+           (other ? " (" + other->ClassName() + ")" : "") + " at " + N(p.x()) + "," + N(p.y());
   QMenu menu;
   menu.addAction(QStringLiteral("Item"));
-  const std::vector<Ref<Window>> shown = Shown();
   if (lost == 0) w->SetVisible(false);
   else if (lost == 1) w->widget()->showMinimized();
-  else if (lost == 3 && shown.size() > 1) shown[shown[0] == w ? 1 : 0]->Show();
-  else if (lost > 0) menu.popup(QCursor::pos());
+  else if (lost == 2) menu.popup(QCursor::pos());
+  else if (lost == 3) other->Show();
   test::ProcessPending();
   menu.close();
   if ((lost < 0 || Chance(50)) && !w->IsClosed()) test::Release(w, p.x(), p.y());
