@@ -113,13 +113,17 @@ public:
 // On Wayland a window is activated with a token asked for through the window
 // that has the keyboard, and a menu command runs while its menu closes, when
 // none has it: the activation is asked for again once one of the program's
-// windows has the keyboard back, should that be soon.
+// windows has the keyboard back, should that be soon. The window shown last
+// is the one to bring forward.
 void ActivateOnceKeyboardReturns(QWidget* top) {
   if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  static QPointer<QObject> waiting;
+  delete waiting;
   const QWindow* focus = QGuiApplication::focusWindow();
   if (focus != nullptr && focus->type() != Qt::Popup) return;
   QPointer<QWidget> target(top);
   auto* wait = new QObject(QCoreApplication::instance());
+  waiting = wait;
   QObject::connect(qApp, &QGuiApplication::focusWindowChanged, wait, [target, wait](QWindow* now) {
     if (now == nullptr || now->type() == Qt::Popup) return;
     if (target && target->isVisible() && target->windowHandle() != now) target->activateWindow();
