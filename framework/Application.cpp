@@ -22,6 +22,8 @@ bool running = false;
 bool quitPending = false;
 // Message boxes up or about to open.
 int quitHolds = 0;
+// Calls into the program under way, nested ones included.
+int guardedCalls = 0;
 
 void QuitIfNoWindowLeft() {
   if (running && quitHolds == 0 && FrontWindow() == nullptr) Quit();
@@ -129,13 +131,19 @@ void UnhandledException(const std::exception& e) {
 
 void RunGuarded(const std::function<void()>& f) {
   BackgroundTask::LoopStarted();
+  ++guardedCalls;
   try {
     f();
   } catch (...) {
     unhandled.push_back(std::current_exception());
     if (running) QCoreApplication::exit(1);
   }
+  // The releases that could not come while the program was busy are
+  // delivered now that it is not.
+  if (--guardedCalls == 0) DeliverHeldMouseUps();
 }
+
+bool HandlerRunning() { return guardedCalls > 0; }
 
 std::exception_ptr TakeUnhandledException() {
   if (unhandled.empty()) return nullptr;

@@ -72,6 +72,9 @@ void UnhandledException(const std::exception& e);
 // loop ends (kept before RuntimeRun runs, it is raised there at once). Every
 // call from Qt into the program goes through here.
 void RunGuarded(const std::function<void()>& f);
+// Whether a call through RunGuarded is under way: a handler of the program is
+// running, perhaps waiting in the loop of a message box it opened.
+bool HandlerRunning();
 // The oldest exception kept by RunGuarded and not yet taken; null when there
 // is none.
 std::exception_ptr TakeUnhandledException();

@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 #include <QWindow>
 
 #include <algorithm>
+
+#include <xcb/xproto.h>
 
 #include "Application.h"
 #include "BackgroundTask.h"
@@ -68,12 +71,76 @@ protected:
   }
 };
 
-void WatchPopUps() {
+
+// The modal dialog or message box that keeps window top waiting, or null.
+QWidget* ModalOver(const QWidget* top) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr && modal->window() != top ? modal : nullptr;
+}
+
+// A modal dialog is never lost behind the windows it keeps waiting, nor left
+// minimised with them blocked and no way back: it is brought back whenever one
+// of them is activated (a click activates a window) or asked to close.
+void BringBack(QWidget* modal) {
+  if (modal->isMinimized()) modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
+  modal->show();
+  modal->raise();
+  modal->activateWindow();
+}
+
+// On X, Qt passes the focus that a click or the window manager gives a window
+// kept waiting straight on to its dialog, and a minimised dialog never gets
+// it: no Qt event tells of that focus. It is seen here, as the X server
+// delivers it.
+class BlockedWindowWatch : public QAbstractNativeEventFilter {
+public:
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    if ((static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7f) != XCB_FOCUS_IN) return false;
+    const xcb_window_t window = static_cast<const xcb_focus_in_event_t*>(message)->event;
+    for (const Ref<Window>& w : WindowsFrontToBack()) {
+      QWidget* top = w->widget();
+      if (top == nullptr || !top->testAttribute(Qt::WA_WState_Created) || top->winId() != window) continue;
+      // Once Qt is done with the event.
+      if (ModalOver(top) != nullptr) QTimer::singleShot(0, top, [top] {
+          if (QWidget* modal = ModalOver(top)) BringBack(modal);
+        });
+    }
+    return false;
+  }
+};
+
+// On Wayland a window is activated with a token asked for through the window
+// that has the keyboard, and a menu command runs while its menu closes, when
+// none has it: the activation is asked for again once one of the program's
+// windows has the keyboard back, should that be soon. The window shown last
+// is the one to bring forward.
+void ActivateOnceKeyboardReturns(QWidget* top) {
+  if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  static QPointer<QObject> waiting;
+  delete waiting;
+  const QWindow* focus = QGuiApplication::focusWindow();
+  if (focus != nullptr && focus->type() != Qt::Popup) return;
+  QPointer<QWidget> target(top);
+  auto* wait = new QObject(QCoreApplication::instance());
+  waiting = wait;
+  QObject::connect(qApp, &QGuiApplication::focusWindowChanged, wait, [target, wait](QWindow* now) {
+    if (now == nullptr || now->type() == Qt::Popup) return;
+    if (target && target->isVisible() && target->windowHandle() != now) target->activateWindow();
+    wait->deleteLater();
+  });
+  QTimer::singleShot(1000, wait, [wait] { wait->deleteLater(); });
+}
+
+// Installs the watches above, once.
+void WatchPopUpsAndBlockedWindows() {
   static QPointer<PopUpWatch> watch;
   if (watch) return;
   watch = new PopUpWatch;
   watch->setParent(QCoreApplication::instance());
   QCoreApplication::instance()->installEventFilter(watch);
+  static BlockedWindowWatch blocked;
+  QCoreApplication::instance()->installNativeEventFilter(&blocked);
 }
 
 // The platform shows the program's name for an empty title; one space shows
@@ -84,7 +151,14 @@ QString ShownTitle(const std::string& title) { return title.empty() ? QStringLit
 
 // Widgets
 
+// Whoever asks: Qt's Wayland plugin closes a window past Qt's own check for a
+// modal dialog.
 void TopLevelWidget::closeEvent(QCloseEvent* e) {
+  if (QWidget* modal = ModalOver(this)) {
+    e->ignore();
+    BringBack(modal);
+    return;
+  }
   e->accept();
   if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
@@ -103,14 +177,19 @@ bool TopLevelWidget::event(QEvent* e) {
   const Ref<Window> owner =
       placeLayers ? Ref<Window>(std::static_pointer_cast<Window>(owner_->weak_from_this().lock())) : nullptr;
   if (t == QEvent::WindowActivate && owner && !owner->IsClosed()) BringToFront(owner.get());
+  if (t == QEvent::WindowActivate) {
+    if (QWidget* modal = ModalOver(this)) BringBack(modal);
+  }
   if (t == QEvent::Move && e->spontaneous() && owner) owner->peer().WindowSystemMoved(geometry().topLeft());
-  // A window hidden, minimised, no longer active or kept waiting by a dialog
-  // never gets the release of its press.
+  // A window hidden, no longer active or kept waiting by a dialog never gets
+  // the release of its press. (Minimised, it is hidden: Qt sends it a Hide.)
   if (owner && owner->peer().content &&
-      (t == QEvent::Hide || t == QEvent::WindowDeactivate || t == QEvent::WindowBlocked ||
-       (t == QEvent::WindowStateChange && isMinimized())))
+      (t == QEvent::Hide || t == QEvent::WindowDeactivate || t == QEvent::WindowBlocked))
     owner->peer().content->endPress();
   const bool handled = QWidget::event(e);
+  // Once the window manager has framed the window, its own frame keeps its
+  // title bar on the screen.
+  if (owner) owner->peer().CheckFrame();
   // A floating canvas's layer stands where the window now stands, and only
   // while the window is the active one.
   if (owner) {
@@ -135,8 +214,53 @@ void WindowPeer::MoveClientTo(const QPoint& p) {
 
 void WindowPeer::WindowSystemMoved(const QPoint& p) {
   const auto found = std::find(asked.begin(), asked.end(), p);
-  if (found == asked.end()) asked.clear();
-  else asked.erase(asked.begin(), found + 1);
+  if (found == asked.end()) {
+    asked.clear();
+    frameToCheck = false;  // moved by other hands: left where they put it
+  } else {
+    asked.erase(asked.begin(), found + 1);
+  }
+}
+
+namespace {
+
+// The frame the window manager has put round a top-level widget: none before
+// it is framed.
+QMargins FrameOf(const QWidget* top) {
+  const QRect frame = top->frameGeometry();
+  const QRect client = top->geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
+}
+
+}  // namespace
+
+// Where a client area of this size goes, near the place given, so that its
+// frame's top-left corner lies in the available area of the screen it lands
+// on: the whole frame where it fits, else at least its title bar, the rest
+// hanging off the bottom or the right. A title bar off the screen could not be
+// grabbed.
+QPoint WindowPeer::FrameKeptOnScreen(const QPoint& client, const QMargins& frame) const {
+  QRect framed = QRect(client, top->size()).marginsAdded(frame);
+  QScreen* screen = QGuiApplication::screenAt(framed.center());
+  if (screen == nullptr) screen = top->screen();
+  if (screen == nullptr) return client;
+  const QRect area = screen->availableGeometry();
+  framed.moveLeft(std::max(std::min(framed.left(), area.right() + 1 - framed.width()), area.left()));
+  framed.moveTop(std::max(std::min(framed.top(), area.bottom() + 1 - framed.height()), area.top()));
+  return framed.topLeft() + QPoint(frame.left(), frame.top());
+}
+
+// Once the window manager has framed a window that stands where its
+// placement put it, its own frame is known and takes the place of the one
+// expected.
+void WindowPeer::CheckFrame() {
+  if (!frameToCheck || !top) return;
+  const QMargins frame = FrameOf(top);
+  if (frame.isNull()) return;
+  frameToCheck = false;
+  const QPoint kept = FrameKeptOnScreen(ClientPosition(), frame);
+  if (kept != ClientPosition()) MoveClientTo(kept);
 }
 
 void ContentWidget::mousePressEvent(QMouseEvent* e) {
@@ -146,22 +270,31 @@ void ContentWidget::mousePressEvent(QMouseEvent* e) {
   Ref<Window> self = RefTo(owner_);
   if (self->IsClosed()) return;
   last_ = e->position().toPoint();
+  // Held while MouseDown decides, so that an ending the press itself brings
+  // about (its window hidden or minimised, a pop-up or a dialog opened) is
+  // kept for when MouseDown has claimed it.
+  held_ = true;
+  ended_ = false;
+  asking_ = true;
   bool claimed = false;
   RunGuarded([&] { claimed = self->Event_MouseDown(last_.x(), last_.y()); });
-  claimed_ = claimed && !self->IsClosed();
-  // What the press itself did may already have taken its release away.
-  const QWidget* top = window();
-  const QWidget* modal = QApplication::activeModalWidget();
-  if (!top->isVisible() || top->isMinimized() || QApplication::activePopupWidget() != nullptr ||
-      (modal != nullptr && modal != top) || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
-    endPress();
+  asking_ = false;
+  if (!claimed || self->IsClosed()) {
+    held_ = false;
+    ended_ = false;
+    return;
+  }
+  // A release while MouseDown ran came here all the same, for Qt gives it to
+  // the window that had the press, unless the window was hidden or blocked or
+  // a pop-up took it: each of those ended the press itself.
+  deliverMouseUp();
 }
 
 // The content area follows the pointer even with no button down, so that a
 // press whose button was let go where the window could not see it ends as
 // soon as the pointer is back.
 void ContentWidget::mouseMoveEvent(QMouseEvent* e) {
-  if (!owner_ || !claimed_) return;
+  if (!owner_ || !held_ || asking_ || ended_) return;
   if (!(e->buttons() & Qt::LeftButton)) return endPress();
   Ref<Window> self = RefTo(owner_);
   last_ = e->position().toPoint();
@@ -169,14 +302,21 @@ void ContentWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ContentWidget::mouseReleaseEvent(QMouseEvent* e) {
-  if (!owner_ || !claimed_ || e->button() != Qt::LeftButton) return;
+  if (!owner_ || !held_ || ended_ || e->button() != Qt::LeftButton) return;
   last_ = e->position().toPoint();
   endPress();
 }
 
 void ContentWidget::endPress() {
-  if (!claimed_) return;
-  claimed_ = false;
+  if (!held_) return;
+  ended_ = true;
+  deliverMouseUp();
+}
+
+void ContentWidget::deliverMouseUp() {
+  if (!held_ || !ended_ || asking_ || HandlerRunning()) return;
+  held_ = false;
+  ended_ = false;
   if (!owner_) return;
   Ref<Window> self = RefTo(owner_);
   if (!self->IsClosed()) RunGuarded([&] { self->Event_MouseUp(last_.x(), last_.y()); });
@@ -200,7 +340,7 @@ void ContentWidget::keyPressEvent(QKeyEvent* e) {
 
 Window::Window() : peer_(std::make_unique<WindowPeer>()) {
   BackgroundTask::SetAction(RepaintWindows);
-  WatchPopUps();
+  WatchPopUpsAndBlockedWindows();
   peer_->top = new TopLevelWidget(this);
   peer_->top->setAttribute(Qt::WA_DeleteOnClose, false);
   peer_->content = new ContentWidget(this);
@@ -313,8 +453,23 @@ void Window::ApplyTabOrder() {
   if (first != nullptr) first->widget()->setFocus(Qt::OtherFocusReason);
 }
 
-// Windows are placed by their content: the frame the window manager will add
-// is not known before it is there.
+namespace {
+
+// The frame a window will get, before it has its own: that of a window of ours
+// already framed, the one in front first, since the window manager frames
+// them all alike; none while no window is framed.
+QMargins ExpectedFrame(const QWidget* top) {
+  if (!FrameOf(top).isNull()) return FrameOf(top);
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    if (w->widget() != top && w->Visible() && !FrameOf(w->widget()).isNull()) return FrameOf(w->widget());
+  }
+  return {};
+}
+
+}  // namespace
+
+// Windows are placed by their content; the frame the window manager will add
+// is taken to be like the others' until the window has its own.
 void Window::PlaceOnScreen() {
   placed_ = true;
   TopLevelWidget* top = peer_->top;
@@ -329,7 +484,8 @@ void Window::PlaceOnScreen() {
   }
   QRect mine = top->geometry();
   mine.moveCenter(area.center());
-  peer_->MoveClientTo(QPoint(std::max(mine.left(), 0), std::max(mine.top(), 0)));
+  peer_->MoveClientTo(peer_->FrameKeptOnScreen(mine.topLeft(), ExpectedFrame(top)));
+  peer_->frameToCheck = true;
 }
 
 void Window::Show() {
@@ -348,6 +504,7 @@ void Window::Show() {
   top->show();
   top->raise();
   top->activateWindow();
+  ActivateOnceKeyboardReturns(top);
 }
 
 void Window::Close() {
@@ -379,6 +536,7 @@ void Window::SetTop(int32_t top) { MoveContentTo(Left(), top); }
 
 void Window::MoveContentTo(int32_t left, int32_t top) {
   placed_ = true;
+  peer_->frameToCheck = false;  // a place the program gives stays exact
   if (peer_->top) peer_->MoveClientTo(QPoint(left - peer_->content->x(), top - peer_->content->y()));
 }
 
@@ -480,6 +638,12 @@ void StopAllTimers() {
 void EndAllPresses() {
   for (const Ref<Window>& w : WindowsFrontToBack()) {
     if (w->peer().content) w->peer().content->endPress();
+  }
+}
+
+void DeliverHeldMouseUps() {
+  for (const Ref<Window>& w : WindowsFrontToBack()) {
+    if (w->peer().content) w->peer().content->deliverMouseUp();
   }
 }
 

@@ -35,8 +35,13 @@
 // where the release cannot reach the window (the window hidden, minimised or
 // no longer active or kept waiting by a dialog, a pop-up menu opened, a new
 // press come first, the button let go where the window could not see it), at
-// the last place the pointer was known to be, as soon as the framework learns
-// of it. A window closed meanwhile gets none.
+// the last point the window was given (by its MouseDown or latest
+// MouseDrag), as soon as the framework learns of it. Should a handler of the
+// program be running then (a MouseDown or MouseDrag, a timer's action, a menu
+// or key handler, or a message box it opened), the MouseUp waits until the
+// last one has returned: every handler runs on a press still held, and
+// MouseUp never runs inside another handler. A window closed meanwhile gets
+// none.
 
 #include <cstdint>
 #include <map>

@@ -35,9 +35,15 @@ public:
   }
   QSize sizeHint() const override { return preferred_.isValid() ? preferred_ : QWidget::sizeHint(); }
   // Ends the claimed press, if any, as if its button had been released at the
-  // last place the pointer was known to be: for a release the window will
-  // never get. A release that still comes afterwards is passed over.
+  // last point the window was given (by its MouseDown or latest MouseDrag):
+  // for a release the window will never get. The one MouseUp comes at once,
+  // or, while any handler of the program runs (a MouseDown or MouseDrag, a
+  // timer's action, a menu or key handler, with whatever it opened), as soon
+  // as the last one returns, so that no handler runs on a press already
+  // ended. A release that still comes afterwards is passed over.
   void endPress();
+  // Delivers the MouseUp an ended press is owed, unless a handler runs.
+  void deliverMouseUp();
 
 protected:
   void mousePressEvent(QMouseEvent* e) override;
@@ -48,7 +54,9 @@ protected:
 private:
   Window* owner_;
   QSize preferred_;
-  bool claimed_ = false;
+  bool held_ = false;    // a press claimed, or offered to MouseDown
+  bool asking_ = false;  // MouseDown is deciding whether to claim it
+  bool ended_ = false;   // its release cannot come: its MouseUp is owed
   QPoint last_;
 };
 
@@ -65,6 +73,16 @@ struct WindowPeer {
   void MoveClientTo(const QPoint& p);
   void WindowSystemMoved(const QPoint& p);
   std::vector<QPoint> asked;
+
+  // A place for the client area near the one given where a frame of these
+  // margins round it has its top-left corner in the screen's available area.
+  QPoint FrameKeptOnScreen(const QPoint& client, const QMargins& frame) const;
+  // Set while the window stands where its placement put it, by a frame
+  // expected rather than its own: once its own is known, CheckFrame moves the
+  // window, if need be, to keep that frame's top-left on the screen. A place
+  // set by the program, or a move by other hands, ends it.
+  bool frameToCheck = false;
+  void CheckFrame();
 };
 
 // Gives a window the application's menu commands with their shortcuts and,
@@ -91,3 +109,6 @@ void StopAllTimers();
 
 // Ends the claimed press of every window (see ContentWidget::endPress).
 void EndAllPresses();
+// Delivers every MouseUp owed (see ContentWidget::deliverMouseUp); run when
+// the last handler returns.
+void DeliverHeldMouseUps();

@@ -43,10 +43,11 @@ TEST_F(StartUp, MainRunsTheProgramAndReportsWhatEscapesSkippingTheStepsAfterIt) 
             [&] {
               EXPECT_NE(App(), fixtureApp);
               EXPECT_EQ(WindowsFrontToBack(), (std::vector<Ref<Window>>{WindowSplash(), WindowDiverge()}));
-              EXPECT_TRUE(WindowSplash()->Visible() && WindowDiverge()->Visible());
+              EXPECT_TRUE(WindowSplash()->Visible());
+              EXPECT_TRUE(WindowDiverge()->Visible());
               const Ref<driftCan> zero = WindowDiverge()->Named<driftCan>("myDriftCan", 0);
-              EXPECT_EQ(std::pair(zero->AniTrons.UBound(), Cast<virionTron>(zero->AniTrons(1))->Sequence->ubound()),
-                        std::pair(50, 100));
+              EXPECT_EQ(zero->AniTrons.UBound(), 50);
+              EXPECT_EQ(Cast<virionTron>(zero->AniTrons(1))->Sequence->ubound(), 100);
               ChooseMenuItem("FileQuit");
             },
             "", 2},
@@ -95,15 +96,20 @@ const std::vector<std::vector<Entry>> kBar = {
 
 TEST_F(StartUp, TheBarHoldsItsMenusAsLaidOutAndTheAccessorsLookItemsUpAtEveryCall) {
   const Ref<MenuBar> bar = App()->MenuBar();
-  ASSERT_TRUE(bar == Ref<MenuBar>(Menu()) && bar->Count() == 3);
+  ASSERT_EQ(bar, Ref<MenuBar>(Menu()));
+  ASSERT_EQ(bar->Count(), 3);
   for (int32_t m = 0; m < 3; ++m) {
     ASSERT_EQ(bar->Item(m)->Count() + 1, static_cast<int32_t>(kBar[m].size()));
     for (int32_t i = 0; i <= bar->Item(m)->Count(); ++i) {
       const Entry& e = kBar[m][i];
       const Ref<MenuItem> item = i == 0 ? bar->Item(m) : bar->Item(m)->Item(i - 1);
       const std::string kind = Cast<QuitMenuItem>(item) ? "quit" : Cast<AppleMenuItem>(item) ? "application" : "";
-      EXPECT_EQ(std::tuple(item->Name(), item->Text(), item->KeyboardShortcut(), item->AutoEnable(), kind),
-                std::tuple(e.name, e.text, e.shortcut, true, e.kind));
+      SCOPED_TRACE(e.name);
+      EXPECT_EQ(item->Name(), e.name);
+      EXPECT_EQ(item->Text(), e.text);
+      EXPECT_EQ(item->KeyboardShortcut(), e.shortcut);
+      EXPECT_TRUE(item->AutoEnable());
+      EXPECT_EQ(kind, e.kind);
     }
   }
   App()->SetMenuBar(New<MenuBar>());
@@ -141,10 +147,12 @@ TEST_F(StartUp, EachWindowCommandBringsTheOpenWindowForwardOrMakesAFreshOne) {
     EXPECT_EQ(Enabled(), enabled);
     ASSERT_TRUE(ChooseMenuItem(other));
     ASSERT_TRUE(ChooseMenuItem(command));
-    EXPECT_TRUE(GetImplicitWindow(className) == first && FrontWindow() == first);
+    EXPECT_EQ(GetImplicitWindow(className), first);
+    EXPECT_EQ(FrontWindow(), first);
     first->widget()->close();
     ASSERT_TRUE(ChooseMenuItem(command));
-    EXPECT_TRUE(GetImplicitWindow(className) != first && FrontWindow() == GetImplicitWindow(className));
+    EXPECT_NE(GetImplicitWindow(className), first);
+    EXPECT_EQ(FrontWindow(), GetImplicitWindow(className));
   }
 }
 
@@ -162,11 +170,13 @@ TEST_F(StartUp, TheEditCommandsFollowAndActOnTheTextFieldInFocus) {
   const Ref<EditField> popSize = reset->Named<EditField>("EditFieldPopSize");
   test::Click(reset, popSize->Left() + 5, popSize->Top() + 5);
   // Each command on the selection from, length: the field's text and the clipboard after it.
-  for (const auto& [command, from, length, after] : std::vector<std::tuple<const char*, int, int, const char*>>{
-           {"EditPaste", 0, 9, "25 25"}, {"EditCut", 1, 1, "2 5"}, {"EditClear", 0, 1, " 5"}, {"EditUndo", 0, 0, "2 5"}}) {
+  using Step = std::tuple<const char*, int, int, const char*, const char*>;
+  for (const auto& [command, from, length, text, clipped] : std::vector<Step>{{"EditPaste", 0, 9, "25", "25"},
+           {"EditCut", 1, 1, "2", "5"}, {"EditClear", 0, 1, "", "5"}, {"EditUndo", 0, 0, "2", "5"}}) {
     static_cast<QLineEdit*>(popSize->widget())->setSelection(from, length);
     ASSERT_TRUE(ChooseMenuItem(command)) << command;
-    EXPECT_EQ(popSize->Text() + " " + clipboard->text().toStdString(), after) << command;
+    EXPECT_EQ(popSize->Text(), text) << command;
+    EXPECT_EQ(clipboard->text().toStdString(), clipped) << command;
   }
   test::Click(reset, reset->Width() - 5, 5);  // beside the field, which loses the focus
   EXPECT_EQ(Enabled(), std::set<std::string>{});
@@ -188,9 +198,9 @@ std::string Focused(const Ref<Window>& w) {
 }
 
 // The title bar, the frame's boxes, a menu bar, the content's size, the window it belongs to and whether it
-// keeps the others waiting, the cover shown pixel for pixel as the
-// picture holds it on a white window; after "|", the control with the first focus, then the one after each
-// Tab, round to the first.
+// keeps the others waiting, the cover shown pixel for pixel as the picture holds it on a white window (else
+// what is amiss with it); after "|", the control with the first focus, then the one after each Tab, round to
+// the first.
 std::string Shown(const Ref<Window>& w) {
   const QWidget* top = w->widget();
   const Qt::WindowFlags boxes = top->windowFlags();
@@ -202,8 +212,10 @@ std::string Shown(const Ref<Window>& w) {
   if (top->isModal()) s += " modal";
   if (const Ref<Canvas> canvas = Cast<Canvas>(w->ControlByName("CanvasBrismoorCover"))) {
     const QImage cover = BrismoorCover()->image().convertToFormat(QImage::Format_RGB32), shown = test::Grab(w);
-    s += canvas->Backdrop() == BrismoorCover() && shown.copy(canvas->Left(), canvas->Top(), 158, 204) == cover &&
-                 shown.pixelColor(w->Width() - 1, w->Height() - 1) == Qt::white ? " cover" : " no cover";
+    s += canvas->Backdrop() != BrismoorCover() ? " no cover"
+         : shown.copy(canvas->Left(), canvas->Top(), 158, 204) != cover ? " cover drawn otherwise"
+         : shown.pixelColor(w->Width() - 1, w->Height() - 1) != Qt::white ? " cover on a page not white"
+         : " cover";
   }
   const std::string first = Focused(w);
   s += " | " + first;
@@ -272,8 +284,8 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
     for (const Ref<Control>& c : w->Controls()) {
       if (Cast<StaticText>(c) == nullptr && Cast<PushButton>(c) == nullptr) continue;
       const TextPlace place = PlaceOfText(Cast<RectControl>(c));
-      EXPECT_TRUE(place.fits && place.coveredBy.empty()) << c->Name() << " needs " << place.width << " x "
-          << place.height << ", under " << testing::PrintToString(place.coveredBy);
+      EXPECT_TRUE(place.fits) << c->Name() << " needs " << place.width << " x " << place.height;
+      EXPECT_TRUE(place.coveredBy.empty()) << c->Name() << " lies under " << testing::PrintToString(place.coveredBy);
       texts += place.width > 0;
     }
     EXPECT_GE(texts, 3);
@@ -287,7 +299,8 @@ TEST_F(StartUp, EveryWindowShowsItselfAndAllItsTextsTakesTheFocusInTabOrderAndQu
       const QRect ink = Ink(drawn, box);
       const int before = ink.left() - box.left(), after = box.right() - ink.right();
       const int align = std::max(label->TextAlign(), 1);
-      EXPECT_TRUE(!ink.isNull() && (align == 1 ? before : align == 3 ? after : std::abs(before - after)) <= 2)
+      EXPECT_FALSE(ink.isNull()) << c->Name() << " \"" << label->Text() << "\" shows no ink";
+      EXPECT_LE(align == 1 ? before : align == 3 ? after : std::abs(before - after), 2)
           << c->Name() << " \"" << label->Text() << "\", aligned " << align << ", leaves " << before << " before and "
           << after << " after";
       alignments.insert(align);
@@ -434,7 +447,8 @@ public:
 TEST_F(StartUp, TheSplashClosesOnItsTimerEitherWindowAtAClicksReleaseAndTheAboutWindowAtOKOrBeforeGoingThere) {
   const Ref<Window> splash = Open({});
   const Ref<Timer> timer = splash->Named<WindowSplash::TimerClose>("TimerClose");
-  EXPECT_EQ(std::pair(timer->Mode(), timer->Period()), std::pair(1, 7000));
+  EXPECT_EQ(timer->Mode(), 1);
+  EXPECT_EQ(timer->Period(), 7000);
   timer->SetPeriod(1);  // restarts only a running timer, whose tick then comes from the event loop
   ASSERT_TRUE(test::ProcessUntil([&] { return splash->IsClosed(); }, 2000));
   EXPECT_EQ(timer->Mode(), 0);

@@ -69,24 +69,35 @@ protected:
 // (126, 86) in the window is (106, 56) on Pop0: inside b and c, on neither's edge.
 TEST_F(Canvases, ASpriteTakenOutKeepsItsOffsetFromThePointerIntoTheCanvasItIsDroppedIn) {
   slot->Cache->Graphics()->FillRect(0, 0, 20, 20);  // black, until a redraw
-  EXPECT_TRUE(p0->mouseDown(126, 86) == nullptr && slot->mouseDown(80, 345) == nullptr);
+  EXPECT_EQ(p0->mouseDown(126, 86), nullptr);
+  EXPECT_EQ(slot->mouseDown(80, 345), nullptr);
   EXPECT_EQ(test::Grab(w).pixelColor(80, 345), QColor(0, 0, 0));
   Ref<virionTron> a = Virion(0, 0, kBlue), b = Virion(100, 50, kRed), c = Virion(104, 54, kBlue), d = Virion(200, 100, kBlue);
   for (const auto& v : {a, b, c, d}) p0->doAttach(v);
   b->xLoc = 1.5, b->yLoc = 2.5;
   ASSERT_EQ(p0->mouseDown(126, 86), b);
-  EXPECT_EQ(std::make_pair(b->X, b->Y), std::make_pair(-6, -6));
-  EXPECT_TRUE(p0->AniTrons.UBound() == 3 && p0->AniTrons(1) == a && p0->AniTrons(2) == c && p0->AniTrons(3) == d);
+  EXPECT_EQ(b->X, -6);
+  EXPECT_EQ(b->Y, -6);
+  ASSERT_EQ(p0->AniTrons.UBound(), 3);
+  EXPECT_EQ(p0->AniTrons(1), a);
+  EXPECT_EQ(p0->AniTrons(2), c);
+  EXPECT_EQ(p0->AniTrons(3), d);
   p1->AniTronDrop(400, 100, b);
-  EXPECT_EQ(std::make_tuple(b->X, b->Y, b->xLoc, b->yLoc), std::make_tuple(68, 64, 1.5, 2.5));
+  EXPECT_EQ(b->X, 68);
+  EXPECT_EQ(b->Y, 64);
+  EXPECT_EQ(b->xLoc, 1.5);
+  EXPECT_EQ(b->yLoc, 2.5);
   EXPECT_EQ(test::Grab(w).pixelColor(326 + 68 + 6, 30 + 64 + 6), QColor(250, 0, 0));
   // A display slot holds only the last sprite dropped in.
   ASSERT_EQ(p1->mouseDown(400, 100), b);
   slot->AniTronDrop(85, 349, Virion(-6, -6, kBlue));
   slot->AniTronDrop(85, 349, b);
-  EXPECT_TRUE(slot->AniTrons.UBound() == 1 && slot->AniTrons(1) == b);
+  ASSERT_EQ(slot->AniTrons.UBound(), 1);
+  EXPECT_EQ(slot->AniTrons(1), b);
   EXPECT_EQ(test::Grab(w).pixelColor(75 + 4 + 6, 339 + 4 + 6), QColor(250, 0, 0));
-  EXPECT_FALSE(p0->processingClick || p1->processingClick || slot->processingClick);
+  EXPECT_FALSE(p0->processingClick);
+  EXPECT_FALSE(p1->processingClick);
+  EXPECT_FALSE(slot->processingClick);
   // A pop-up lets its window paint it before it shows, and hides before it says so.
   const Ref<popupSpriteCan> pop = ControlNamed<popupSpriteCan>(w, "PopUp");
   pop->popup(30, 40, Variant(b), w);
@@ -97,7 +108,9 @@ TEST_F(Canvases, ASpriteTakenOutKeepsItsOffsetFromThePointerIntoTheCanvasItIsDro
                                               "pulled Pop1 1 0 ", "dropped Slot 1 1 4 4 1 ", "dropped Slot 1 1 4 4 1 ",
                                               "load 30 40 0 1 1 ", "vanished 0 "}));
   // A point on the canvas's border is outside it.
-  EXPECT_TRUE(!p0->within(20, 100) && !p0->within(276, 100) && !p0->within(100, 30) && !p0->within(100, 222) && p0->within(21, 31));
+  for (const QPoint& border : {QPoint(20, 100), QPoint(276, 100), QPoint(100, 30), QPoint(100, 222)})
+    EXPECT_FALSE(p0->within(border.x(), border.y())) << border.x() << "," << border.y();
+  EXPECT_TRUE(p0->within(21, 31));
 }
 
 // The worked generation: fitness 100 and 50, four children, seed 12345, four
@@ -129,7 +142,11 @@ TEST_F(Canvases, AGenerationDrawsItsChildrenParentByParentThenTheirPlaces) {
       const QImage shot = test::Grab(w);
       for (int i = 1; i <= 4; ++i) {
         Ref<aniTron> child = p1->AniTrons(i);
-        EXPECT_EQ(std::make_tuple(child->xLoc, child->yLoc, child->X, child->Y), places[i - 1]);
+        const auto& [xLoc, yLoc, x, y] = places[i - 1];
+        EXPECT_EQ(child->xLoc, xLoc) << i;
+        EXPECT_EQ(child->yLoc, yLoc) << i;
+        EXPECT_EQ(child->X, x) << i;
+        EXPECT_EQ(child->Y, y) << i;
         EXPECT_EQ(shot.pixelColor(326 + child->X + 6, 30 + child->Y + 6), QColor(250, 0, 0)) << i;
       }
       EXPECT_EQ(shot.pixelColor(326 + 200, 30 + 150), QColor(255, 255, 255));
@@ -148,11 +165,14 @@ TEST_F(Canvases, NoGenerationWhileAClickIsHandledOrWhenEmptyButStillARepaintAndE
   p1->processingClick = true;
   p1->redraw();
   EXPECT_EQ(Drawn(), before);
-  EXPECT_TRUE(p1->AniTrons.UBound() == 1 && p1->AniTrons(1) == v && v->X == 50);
+  ASSERT_EQ(p1->AniTrons.UBound(), 1);
+  EXPECT_EQ(p1->AniTrons(1), v);
+  EXPECT_EQ(v->X, 50);
   EXPECT_EQ(test::Grab(w).pixelColor(326 + 56, 30 + 66), QColor(0, 0, 250));
   p1->processingClick = false;
   p1->redraw();
-  EXPECT_TRUE(p1->AniTrons.UBound() == 50 && p1->AniTrons(1) != v);
+  EXPECT_EQ(p1->AniTrons.UBound(), 50);
+  EXPECT_NE(p1->AniTrons(1), v);
 }
 
 // A canvas's picture holds the screen's device pixel ratio times its size, a dot in it is the oval rule at

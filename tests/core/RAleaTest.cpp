@@ -49,9 +49,11 @@ TEST(RAlea, EveryKindOfDrawTakesOneStepOfTheStream) {
 
 TEST(RAlea, SeedsAreFlooredThenMadePositiveAndResetReturnsToTheLast) {
   Ref<ProbeRAlea> r = Seeded(-2.5);
-  EXPECT_EQ(std::pair(r->getSeed(), r->state()), std::pair(3.0, 3.0));
+  EXPECT_EQ(r->getSeed(), 3.0);
+  EXPECT_EQ(r->state(), 3.0);
   r->setSeed(7.9);
-  EXPECT_EQ(std::pair(r->getSeed(), r->state()), std::pair(7.0, 7.0));
+  EXPECT_EQ(r->getSeed(), 7.0);
+  EXPECT_EQ(r->state(), 7.0);
   r->setSeed(12345);
   r->random(), r->random();
   r->reset();
@@ -59,6 +61,8 @@ TEST(RAlea, SeedsAreFlooredThenMadePositiveAndResetReturnsToTheLast) {
   EXPECT_EQ(r->getSeed(), 12345.0);
   r->Constructor();  // from the clock: m + m * 1000000 for a whole m below 10^6
   const double s = r->getSeed();
-  EXPECT_TRUE(s == std::floor(s) && s < 1e12 && std::fmod(s, 1000001.0) == 0.0) << s;
+  EXPECT_EQ(s, std::floor(s));
+  EXPECT_LT(s, 1e12);
+  EXPECT_EQ(std::fmod(s, 1000001.0), 0.0) << s;
   EXPECT_EQ(r->state(), s);
 }

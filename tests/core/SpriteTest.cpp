@@ -44,13 +44,17 @@ TEST(aniTron, MoveTurnsThenGlidesExceptWhileAClickIsHandled) {
   can->processingClick = true;
   t->move(can);
   t->prepare(can);  // a plain sprite's hook does nothing at all
-  EXPECT_EQ(std::tuple(t->xLoc, t->direction, t->X), std::tuple(-1.0, 3.0, 10));
+  EXPECT_EQ(t->xLoc, -1.0);
+  EXPECT_EQ(t->direction, 3.0);
+  EXPECT_EQ(t->X, 10);
   can->processingClick = false;
   t->move(can);
-  EXPECT_EQ(std::pair(t->direction, t->X), std::pair(0.1415926500000002, 2));  // turned before it moved
+  EXPECT_EQ(t->direction, 0.1415926500000002);  // turned before it moved
+  EXPECT_EQ(t->X, 2);
   t->xLoc = 10.0, t->yLoc = 20.0, t->direction = 0.5;
   t->move(can);
   EXPECT_NEAR(t->xLoc, 12.6327, 1e-4);
   EXPECT_NEAR(t->yLoc, 21.4383, 1e-4);
-  EXPECT_EQ(std::pair(t->X, t->Y), std::pair(13, 21));
+  EXPECT_EQ(t->X, 13);
+  EXPECT_EQ(t->Y, 21);
 }

@@ -29,13 +29,17 @@ TEST(virionTron, PrepareDrawsXThenYThenOneLetterPerPositionAndPlacesKeepClearOfT
   Ref<virionTron> v = Founder();
   EXPECT_EQ(Describe(v), "30.513496303833392,58.092379102108566 at 31,58, 12x12, fitness 100, RGB 0,0,0");
   const std::string letters = Text(v->Sequence);
-  EXPECT_EQ(std::pair(letters.substr(0, 11), letters.size()), std::pair(std::string("_AAAAGCGGTG"), size_t{101}));
+  EXPECT_EQ(letters.substr(0, 11), "_AAAAGCGGTG");
+  EXPECT_EQ(letters.size(), 101u);
   EXPECT_EQ(letters.find_first_not_of("ATGC", 1), std::string::npos) << letters;
   EXPECT_EQ(DrawsSince(12345), 102);
   Ref<aniCan> can = CanvasOf(256, 192);
   for (int i = 0; i < 2000; ++i) {
     v->randomizeLoc(can);
-    ASSERT_TRUE(v->xLoc >= 6.0 && v->xLoc < 238.0 && v->yLoc >= 6.0 && v->yLoc < 174.0) << v->xLoc << "," << v->yLoc;
+    ASSERT_GE(v->xLoc, 6.0) << "draw " << i;
+    ASSERT_LT(v->xLoc, 238.0) << "draw " << i;
+    ASSERT_GE(v->yLoc, 6.0) << "draw " << i;
+    ASSERT_LT(v->yLoc, 174.0) << "draw " << i;
   }
 }
 
@@ -72,8 +76,9 @@ TEST(virionTron, ACloneThatDrawsAboveTheStartUpRateIsAFaithfulCopyInASequenceOfI
   Globals::myRAlea->setSeed(12345);
   Ref<virionTron> child = founder->clone();
   EXPECT_EQ(DrawsSince(12345), 1);
-  EXPECT_EQ(std::tuple(Describe(child), Text(child->Sequence), child->speed),
-            std::tuple(Describe(founder), Text(founder->Sequence), 0.0));
+  EXPECT_EQ(Describe(child), Describe(founder));
+  EXPECT_EQ(Text(child->Sequence), Text(founder->Sequence));
+  EXPECT_EQ(child->speed, 0.0);
   child->Sequence->set(1, "X");
   EXPECT_EQ(founder->Sequence->get(1).StringValue(), "A");
 }

@@ -13,12 +13,17 @@ namespace {
 using namespace simtest;
 using Panel = test::ProgramTest;
 
-// The sprite's and then the card's place, size and visibility.
+// A pop-up's size, place and visibility, named.
+std::string Box(const std::string& name, int x, int y, int width, int height, bool shown) {
+  return name + " " + Join(width) + "x" + Join(height) + " at " + Join(x) + "," + Join(y) +
+         (shown ? " shown" : " hidden");
+}
+// The sprite's and then the card's.
 std::string PopUps(const Ref<Window>& w) {
   const Ref<popupSpriteCan> s = w->Named<popupSpriteCan>("MyPopUpVirion"),
                             c = w->Named<popupSpriteCan>("myPopupVirionData");
-  return Join(s->Left(), s->Top(), s->Width(), s->Height(), s->Visible(), "|", c->Left(), c->Top(), c->Width(),
-              c->Height(), c->Visible());
+  return Box("sprite", s->Left(), s->Top(), s->Width(), s->Height(), s->Visible()) + " | " +
+         Box("card", c->Left(), c->Top(), c->Width(), c->Height(), c->Visible());
 }
 // The letters on each line of the card that starts inside its frame, line k on the baseline
 // 68 + 11k: runs of columns holding dark pixels from 9 above to 1 below, a blank apart.
@@ -45,37 +50,56 @@ TEST_F(Panel, PressesClaimOnlyOverCanvasesAndThePopUpsFollowTheHeldVirion) {
   Ref<class WindowDiverge> w = Open(WindowDiverge());
   Ref<driftCan> zero = Pop(w, 0), one = Pop(w, 1);
   Drag(w, {300, 260}, {310, 270});
-  EXPECT_EQ(Join(w->sourcePop, w->OldMouseX, w->OldMouseY, PopUps(w)), "0 0 0 6 57 18 16 0 | 6 85 124 100 1");
+  EXPECT_EQ(w->sourcePop, 0);
+  EXPECT_EQ(w->OldMouseX, 0);
+  EXPECT_EQ(w->OldMouseY, 0);
+  EXPECT_EQ(PopUps(w), "sprite 18x16 at 6,57 hidden | card 124x100 at 6,85 shown");
   test::Press(w, 400, 100);
   test::Move(w, 410, 120);
-  EXPECT_EQ(Join(w->sourcePop, w->DragTron != nullptr, PopUps(w)), "1 0 6 57 18 16 0 | 415 105 124 100 1");
+  EXPECT_EQ(w->sourcePop, 1);
+  EXPECT_EQ(w->DragTron, nullptr);
+  EXPECT_EQ(PopUps(w), "sprite 18x16 at 6,57 hidden | card 124x100 at 415,105 shown");
   test::Release(w, 410, 120);
   const auto [sx, sy] = Centre(Slot(w, 1));
   test::Press(w, sx, sy);
   test::Move(w, sx + 1, sy);
-  EXPECT_EQ(Join(w->sourcePop, w->OldMouseX - sx, PopUps(w)), "-1 1 6 57 18 16 0 | 415 105 124 100 0");
+  EXPECT_EQ(w->sourcePop, -1);
+  EXPECT_EQ(w->OldMouseX, sx + 1);
+  EXPECT_EQ(PopUps(w), "sprite 18x16 at 6,57 hidden | card 124x100 at 415,105 hidden");
   test::Release(w, sx + 1, sy);
 
   const Ref<aniTron> t = zero->AniTrons(1);
   const auto [x, y] = On(zero, t);
   test::Press(w, x, y);
-  EXPECT_EQ(Join(w->DragTron == t, Holds(zero, t), zero->AniTrons.UBound(), w->sourcePop), "1 0 49 0");
-  EXPECT_EQ(PopUps(w), Join(x - 3, y - 3, 14, 14, "1 |", x + 5, y + 12, 124, 180, 1));
+  EXPECT_EQ(w->DragTron, t);
+  EXPECT_FALSE(Holds(zero, t));
+  EXPECT_EQ(zero->AniTrons.UBound(), 49);
+  EXPECT_EQ(w->sourcePop, 0);
+  EXPECT_EQ(PopUps(w), Box("sprite", x - 3, y - 3, 14, 14, true) + " | " + Box("card", x + 5, y + 12, 124, 180, true));
   for (const auto& [toX, toY, cardLeft] :
        std::vector<std::tuple<int, int, int>>{{300, 100, 305}, {478, 120, 483}, {480, 110, 484}, {500, 130, 484}}) {
     test::Move(w, toX, toY);
-    EXPECT_EQ(PopUps(w), Join(toX - 3, toY - 3, 14, 14, "1 |", cardLeft, toY + 12, 124, 180, 1));
+    EXPECT_EQ(PopUps(w), Box("sprite", toX - 3, toY - 3, 14, 14, true) + " | " +
+                             Box("card", cardLeft, toY + 12, 124, 180, true));
   }
   test::Release(w, 500, 130);
-  EXPECT_EQ(Join(one->AniTrons.UBound(), Holds(one, t), t->X, t->Y, w->DragTron != nullptr, w->sourcePop, PopUps(w)),
-            "1 1 172 98 0 -1 497 127 14 14 0 | 484 142 124 180 0");
+  EXPECT_EQ(one->AniTrons.UBound(), 1);
+  EXPECT_TRUE(Holds(one, t));
+  EXPECT_EQ(t->X, 172);
+  EXPECT_EQ(t->Y, 98);
+  EXPECT_EQ(w->DragTron, nullptr);
+  EXPECT_EQ(w->sourcePop, -1);
+  EXPECT_EQ(PopUps(w), "sprite 14x14 at 497,127 hidden | card 124x180 at 484,142 hidden");
   const QColor drawn = test::Grab(w).pixelColor(500 - 2 + 6, 130 - 2 + 6);  // at once, without a generation
   EXPECT_EQ(drawn, QColor(t->myColor.red, t->myColor.green, t->myColor.blue));
   const Ref<aniTron> u = zero->AniTrons(1);
   Drag(w, On(zero, u), {300, 260});
-  EXPECT_EQ(Join(zero->AniTrons.UBound(), one->AniTrons.UBound(), Slot(w, 0)->AniTrons.UBound(),
-                 Slot(w, 1)->AniTrons.UBound(), Holds(zero, u) || Holds(one, u)),
-            "48 1 0 0 0");
+  EXPECT_EQ(zero->AniTrons.UBound(), 48);
+  EXPECT_EQ(one->AniTrons.UBound(), 1);
+  EXPECT_EQ(Slot(w, 0)->AniTrons.UBound(), 0);
+  EXPECT_EQ(Slot(w, 1)->AniTrons.UBound(), 0);
+  EXPECT_FALSE(Holds(zero, u));
+  EXPECT_FALSE(Holds(one, u));
 }
 
 // Positions past the end of row 1 count, letters of row 1 past row 0 do not. A press empties
@@ -92,13 +116,16 @@ TEST_F(Panel, TheSlotsListTheirSequencesAndCountTheDifferences) {
   Drag(w, On(one, b), Centre(Slot(w, 1)));
   EXPECT_EQ(Slots(w), "ATGCATGCAT/Pt One CTGCTTGC/Pt One #4");
   Drag(w, On(one, c), Centre(Slot(w, 1)));  // into the occupied slot: what was there is gone
-  EXPECT_EQ(Join(Slot(w, 1)->AniTrons.UBound(), Holds(Slot(w, 1), c), Slots(w)),
-            "1 1 ATGCATGCAT/Pt One ATGCATGCATGGGG/Pt One #0");
+  EXPECT_EQ(Slot(w, 1)->AniTrons.UBound(), 1);
+  EXPECT_TRUE(Holds(Slot(w, 1), c));
+  EXPECT_EQ(Slots(w), "ATGCATGCAT/Pt One ATGCATGCATGGGG/Pt One #0");
   Drag(w, On(zero, v), Centre(Slot(w, 1)));
   EXPECT_EQ(Slots(w), "ATGCATGCAT/Pt One " + Letters(v) + "/Pt Zero #8");
   const auto [x, y] = Centre(Slot(w, 0));
   test::Press(w, x, y);
-  EXPECT_EQ(Join(w->DragTron == a, w->sourcePop, Slots(w)), "1 -1 / " + Letters(v) + "/Pt Zero #");
+  EXPECT_EQ(w->DragTron, a);
+  EXPECT_EQ(w->sourcePop, -1);
+  EXPECT_EQ(Slots(w), "/ " + Letters(v) + "/Pt Zero #");
   test::Release(w, x, y);
   EXPECT_EQ(Slots(w), "ATGCATGCAT/ " + Letters(v) + "/Pt Zero #8");
   for (int32_t i = zero->AniTrons.UBound(); i >= 1; --i)  // a twin differs nowhere
@@ -117,13 +144,15 @@ TEST_F(Panel, TheDataCardShowsTheSequenceTenLettersALine) {
   Drag(w, On(Pop(w, 0), Pop(w, 0)->AniTrons(1)), {300, 260});
   const QImage image = card->Backdrop()->image().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(image.copy(38, 8, 48, 48), HepCVirion()->image().convertToFormat(QImage::Format_RGB32));
-  EXPECT_EQ(Join(image.width(), image.height(), QColor(image.pixel(1, 1)) == QColor(254, 254, 254),
-                 QColor(image.pixel(0, 0)) == QColor(0, 0, 0)),
-            "124 180 1 1");
+  EXPECT_EQ(image.size(), QSize(124, 180));
+  EXPECT_EQ(QColor(image.pixel(1, 1)), QColor(254, 254, 254));
+  EXPECT_EQ(QColor(image.pixel(0, 0)), QColor(0, 0, 0));
   EXPECT_EQ(LettersPerLine(image), (std::vector<int>{10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 0}));
   const auto [x, y] = On(Pop(w, 1), short55);
   test::Press(w, x, y);
-  EXPECT_EQ(Join(card->Left(), card->Top() - y, card->Height()), "484 12 130");
+  EXPECT_EQ(card->Left(), 484);
+  EXPECT_EQ(card->Top() - y, 12);
+  EXPECT_EQ(card->Height(), 130);
   EXPECT_EQ(LettersPerLine(card->Backdrop()->image()), (std::vector<int>{10, 10, 10, 10, 10, 5, 0}));
 }
 
@@ -139,7 +168,8 @@ TEST_F(Panel, ACardReachingPastTheWindowIsShownWholeAboveItAndAPressEndsWhenItsW
   auto shownAt = [&]() -> std::string {
     if (card->layer() == nullptr) return card->widget()->isVisible() ? "window" : "hidden";
     const QPoint at = w->content()->mapFromGlobal(card->layer()->pos());
-    return Join("layer", at.x(), at.y(), card->layer()->width(), card->layer()->height(), card->widget()->isVisible());
+    return Box("layer", at.x(), at.y(), card->layer()->width(), card->layer()->height(), true) +
+           (card->widget()->isVisible() ? ", in the window too" : "");
   };
   const Ref<aniTron> t = Pop(w, 0)->AniTrons(1);
   Drag(w, On(Pop(w, 0), t), Centre(Slot(w, 0)));
@@ -147,22 +177,25 @@ TEST_F(Panel, ACardReachingPastTheWindowIsShownWholeAboveItAndAPressEndsWhenItsW
   const auto [x, y] = Centre(Slot(w, 0));
   QWidget* const focused = QApplication::focusWidget();
   test::Press(w, x, y);  // 180 high from y + 12: 105 past the bottom
-  EXPECT_EQ(shownAt(), Join("layer", x + 5, y + 12, 124, 180, 0));
+  EXPECT_EQ(shownAt(), Box("layer", x + 5, y + 12, 124, 180, true));
   QWidget* layer = card->layer();
   EXPECT_TRUE(layer->windowFlags().testFlags(Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus));
   EXPECT_EQ(layer->grab().toImage().convertToFormat(QImage::Format_RGB32),
             card->Backdrop()->image().convertToFormat(QImage::Format_RGB32));
   test::ProcessPending();
-  EXPECT_TRUE(QApplication::activeWindow() == w->widget() && QApplication::focusWidget() == focused);
+  EXPECT_EQ(QApplication::activeWindow(), w->widget());
+  EXPECT_EQ(QApplication::focusWidget(), focused);
   test::Move(w, 300, 200);
   EXPECT_EQ(shownAt(), "window");
   test::Move(w, 600, 300);
-  EXPECT_EQ(shownAt(), Join("layer", 608 - 124, 312, 124, 180, 0));
+  EXPECT_EQ(shownAt(), Box("layer", 608 - 124, 312, 124, 180, true));
   test::Move(w, x, y);
   const Ref<class WindowTree> tree = Open(WindowTree());
   ASSERT_TRUE(test::ProcessUntil([&] { return QApplication::activeWindow() == tree->widget(); }));
   test::Release(w, 600, 300);
-  EXPECT_EQ(Join(shownAt(), Holds(Slot(w, 0), t), Slots(w)), "hidden 1 " + Letters(t) + "/ / #");
+  EXPECT_EQ(shownAt(), "hidden");
+  EXPECT_TRUE(Holds(Slot(w, 0), t));
+  EXPECT_EQ(Slots(w), Letters(t) + "/ / #");
   // The Tree window's card, shown at first without a picture, reaches past its right edge: with nothing to
   // show there, it stays in its window.
   EXPECT_EQ(tree->Named<popupSpriteCan>("myPopupVirionData")->layer(), nullptr);
@@ -170,8 +203,10 @@ TEST_F(Panel, ACardReachingPastTheWindowIsShownWholeAboveItAndAPressEndsWhenItsW
   const Ref<aniTron> u = pop->AniTrons(1);
   Press(tree, On(pop, u));
   tree->widget()->showMinimized();
-  EXPECT_EQ(Join(pop->AniTrons.UBound(), Holds(pop, u), tree->DragTron == nullptr,
-                 tree->Named<popupSpriteCan>("MyPopUpVirion")->Visible()), "50 1 1 0");
+  EXPECT_EQ(pop->AniTrons.UBound(), 50);
+  EXPECT_TRUE(Holds(pop, u));
+  EXPECT_EQ(tree->DragTron, nullptr);
+  EXPECT_FALSE(tree->Named<popupSpriteCan>("MyPopUpVirion")->Visible());
 }
 
 // Scrolled fully right, a 500-letter row ends further right than a 499-letter one, inside the
@@ -193,7 +228,9 @@ TEST_F(Panel, TheSequenceListScrollsToTheLastLetterOfALongRow) {
     return right;
   };
   const int end500 = rightmostInk(5, 32), end499 = rightmostInk(42, std::min(69, shown.height()));
-  EXPECT_TRUE(end499 > 0 && end500 > end499 + 3 && end500 < shown.width() - 3) << end499 << " " << end500;
+  EXPECT_GT(end499, 0);
+  EXPECT_GT(end500, end499 + 3);
+  EXPECT_LT(end500, shown.width() - 3);
 }
 
 }  // namespace

@@ -10,12 +10,16 @@ namespace {
 
 const QColor kWhite(255, 255, 255), kRed(255, 0, 0), kBlue(0, 0, 255);
 
-// How many pixels of image have colour c, and the rectangle around them.
-std::pair<int, QRect> Find(const QImage& image, const QColor& c) {
-  std::pair<int, QRect> found;
+// The pixels of image that have colour c: how many, and the rectangle around them.
+struct Pixels {
+  int count = 0;
+  QRect box;
+};
+Pixels Find(const QImage& image, const QColor& c) {
+  Pixels found;
   for (int i = 0; i < image.width() * image.height(); ++i) {
     const int x = i % image.width(), y = i / image.width();
-    if (image.pixelColor(x, y) == c) ++found.first, found.second |= QRect(x, y, 1, 1);
+    if (image.pixelColor(x, y) == c) ++found.count, found.box |= QRect(x, y, 1, 1);
   }
   return found;
 }
@@ -29,16 +33,20 @@ TEST(Drawing, RectanglesCoverExactlyTheirPixelsAndATransparentPictureLeavesItsWh
   g->SetForeColor(RGB(0, 0, 255));
   g->DrawRect(10, 8, 6, 5);
   g->FillRect(0, 0, 0, 3);  // nothing
-  EXPECT_EQ(Find(p->image(), kRed), std::make_pair(5 * 4, QRect(2, 3, 5, 4)));
-  EXPECT_EQ(Find(p->image(), kBlue), std::make_pair(2 * 6 + 2 * 5 - 4, QRect(10, 8, 6, 5)));  // a frame one pixel wide
-  EXPECT_EQ(Find(p->image(), kWhite).first, 400 - 20 - 18);
+  const Pixels red = Find(p->image(), kRed), blue = Find(p->image(), kBlue);
+  EXPECT_EQ(red.count, 5 * 4);
+  EXPECT_EQ(red.box, QRect(2, 3, 5, 4));
+  EXPECT_EQ(blue.count, 2 * 6 + 2 * 5 - 4);  // a frame one pixel wide
+  EXPECT_EQ(blue.box, QRect(10, 8, 6, 5));
+  EXPECT_EQ(Find(p->image(), kWhite).count, 400 - 20 - 18);
   for (const int32_t transparent : {0, 1}) {
     p->SetTransparent(transparent);
     Ref<Picture> page = NewPicture(30, 30, 32);
     page->Graphics()->FillRect(0, 0, 30, 30);  // black
     page->Graphics()->DrawPicture(p, 5, 6);
-    EXPECT_EQ(Find(page->image(), kRed), std::make_pair(5 * 4, QRect(7, 9, 5, 4)));
-    EXPECT_EQ(Find(page->image(), kWhite).first, transparent ? 0 : 400 - 20 - 18);
+    EXPECT_EQ(Find(page->image(), kRed).count, 5 * 4);
+    EXPECT_EQ(Find(page->image(), kRed).box, QRect(7, 9, 5, 4));
+    EXPECT_EQ(Find(page->image(), kWhite).count, transparent ? 0 : 400 - 20 - 18);
   }
   // Cut at the edges: a fill over the left and bottom, a frame over the top and
   // right, and the picture drawn over a page's top and right.
@@ -46,11 +54,15 @@ TEST(Drawing, RectanglesCoverExactlyTheirPixelsAndATransparentPictureLeavesItsWh
   g->FillRect(-3, 17, 5, 10);
   g->SetForeColor(RGB(0, 0, 0));
   g->DrawRect(17, -2, 5, 5);
-  EXPECT_EQ(Find(p->image(), QColor(0, 255, 0)), std::make_pair(2 * 3, QRect(0, 17, 2, 3)));
-  EXPECT_EQ(Find(p->image(), QColor(0, 0, 0)), std::make_pair(3 + 2, QRect(17, 0, 3, 3)));
+  const Pixels green = Find(p->image(), QColor(0, 255, 0)), black = Find(p->image(), QColor(0, 0, 0));
+  EXPECT_EQ(green.count, 2 * 3);
+  EXPECT_EQ(green.box, QRect(0, 17, 2, 3));
+  EXPECT_EQ(black.count, 3 + 2);
+  EXPECT_EQ(black.box, QRect(17, 0, 3, 3));
   Ref<Picture> page = NewPicture(30, 30, 32);
   page->Graphics()->DrawPicture(p, 25, -3);
-  EXPECT_EQ(Find(page->image(), kRed), std::make_pair(3 * 4, QRect(27, 0, 3, 4)));
+  EXPECT_EQ(Find(page->image(), kRed).count, 3 * 4);
+  EXPECT_EQ(Find(page->image(), kRed).box, QRect(27, 0, 3, 4));
   EXPECT_THROW(NewPicture(7, 5, 8), FrameworkException);
 }
 
@@ -84,14 +96,19 @@ TEST(Drawing, AtOtherRatiosEveryDrawingCoversTheDeviceBoxOfItsLogicalOne) {
                         Case{1.25, QSize(38, 25), QRect(3, 4, 6, 5), 7 * 7 - 5 * 3, QRect(13, 1, 7, 7), QRect(1, 10, 15, 15)}}) {
     SCOPED_TRACE(c.ratio);
     Ref<Picture> p = New<Picture>(30, 20, c.ratio);
-    EXPECT_EQ(std::make_tuple(p->Width(), p->Height(), p->image().size()), std::make_tuple(30, 20, c.pixels));
+    EXPECT_EQ(p->Width(), 30);
+    EXPECT_EQ(p->Height(), 20);
+    EXPECT_EQ(p->image().size(), c.pixels);
     Ref<Graphics> g = p->Graphics();
     g->SetForeColor(RGB(255, 0, 0));
     g->FillRect(2, 3, 5, 4);
     g->SetForeColor(RGB(0, 0, 255));
     g->DrawRect(10, 1, 6, 5);
-    EXPECT_EQ(Find(p->image(), kRed), std::make_pair(c.fill.width() * c.fill.height(), c.fill));
-    EXPECT_EQ(Find(p->image(), kBlue), std::make_pair(c.framePixels, c.frame));
+    const Pixels red = Find(p->image(), kRed), blue = Find(p->image(), kBlue);
+    EXPECT_EQ(red.count, c.fill.width() * c.fill.height());
+    EXPECT_EQ(red.box, c.fill);
+    EXPECT_EQ(blue.count, c.framePixels);
+    EXPECT_EQ(blue.box, c.frame);
     Ref<Picture> dot = New<Picture>(30, 20, c.ratio);
     dot->Graphics()->SetForeColor(RGB(200, 30, 90));
     dot->Graphics()->FillOval(1, 8, 12, 12);
@@ -115,7 +132,7 @@ TEST(Drawing, AtOtherRatiosEveryDrawingCoversTheDeviceBoxOfItsLogicalOne) {
     page->Graphics()->DrawPicture(odd, x, 0);
     const int left = static_cast<int>(std::floor(x * 1.25 + 0.5));
     if (x >= 0 && x < 4) EXPECT_EQ(page->image().copy(left, 0, 18, 18), odd->image()) << x;
-    else EXPECT_EQ(Find(page->image(), kWhite).first, 50 * 25) << x;
+    else EXPECT_EQ(Find(page->image(), kWhite).count, 50 * 25) << x;
   }
   for (const Ref<Picture>& drawn : {halves, dot}) {
     Ref<Picture> page = New<Picture>(10, 10, 2.0);
@@ -123,12 +140,14 @@ TEST(Drawing, AtOtherRatiosEveryDrawingCoversTheDeviceBoxOfItsLogicalOne) {
     page->Graphics()->FillRect(0, 0, 10, 10);
     page->Graphics()->DrawPicture(drawn, 1, 2);
     const QImage inside = page->image().copy(2, 4, drawn->Width() * 2, drawn->Height() * 2);
-    EXPECT_EQ(Find(page->image(), QColor(0, 255, 0)).first, 400 - inside.width() * inside.height());
+    EXPECT_EQ(Find(page->image(), QColor(0, 255, 0)).count, 400 - inside.width() * inside.height());
     if (drawn == dot) {
       EXPECT_EQ(inside.convertToFormat(QImage::Format_RGB32), dot->image().convertToFormat(QImage::Format_RGB32));
     } else {
-      const int red = Find(inside, kRed).first, blue = Find(inside, kBlue).first;
-      EXPECT_TRUE(red >= 8 * 3 && blue >= 8 * 3 && red + blue < 8 * 8) << red << " red, " << blue << " blue";
+      const int red = Find(inside, kRed).count, blue = Find(inside, kBlue).count;
+      EXPECT_GE(red, 8 * 3);
+      EXPECT_GE(blue, 8 * 3);
+      EXPECT_LT(red + blue, 8 * 8) << "pixels of neither colour where the halves meet";
     }
   }
 }
@@ -142,8 +161,8 @@ TEST(Drawing, TextStandsOnItsBaselineAndAReturnStartsALineOnePitchLower) {
     for (const auto& [text, y] : lines) p->Graphics()->DrawString(text, 5, y);
     return p->image();
   };
-  EXPECT_EQ(Find(drawn({{"HE", 30}}).copy(0, 31, 200, 69), kWhite).first, 200 * 69);
-  EXPECT_LT(Find(drawn({{"HE", 30}}).copy(0, 21, 200, 10), kWhite).first, 200 * 10);
+  EXPECT_EQ(Find(drawn({{"HE", 30}}).copy(0, 31, 200, 69), kWhite).count, 200 * 69);
+  EXPECT_LT(Find(drawn({{"HE", 30}}).copy(0, 21, 200, 10), kWhite).count, 200 * 10);
   EXPECT_EQ(drawn({{"HE" + Chr(13) + "HE", 30}}), drawn({{"HE", 30}, {"HE", 45}}));
 }
 

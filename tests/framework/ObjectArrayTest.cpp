@@ -4,6 +4,7 @@
 
 #include "Array.h"
 #include "Object.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -19,8 +20,11 @@ TEST(Ref, NilAccessRaisesAFrameworkExceptionAndCastAnswersNilForAnotherClass) {
   EXPECT_THROW(*nil, FrameworkException);  // what the program's entry reports
   EXPECT_THROW(RefTo<Base>(nullptr), NilObjectException);
   const Ref<Base> d = New<Derived>(), further = New<Further>();
-  EXPECT_TRUE(Cast<Derived>(d) == d && Cast<Derived>(further) == further && RefTo(static_cast<Derived*>(d.get())) == d);
-  EXPECT_TRUE(Cast<Derived>(New<Base>()) == nullptr && Cast<Derived>(nil) == nullptr);
+  EXPECT_EQ(Cast<Derived>(d), d);
+  EXPECT_EQ(Cast<Derived>(further), further);
+  EXPECT_EQ(RefTo(static_cast<Derived*>(d.get())), d);
+  EXPECT_EQ(Cast<Derived>(New<Base>()), nullptr);
+  EXPECT_EQ(Cast<Derived>(nil), nullptr);
 }
 
 std::vector<int> Items(const Array<int>& a) {
@@ -37,7 +41,8 @@ TEST(Array, RedimKeepsWhatItHeldAndACopyIsUntouchedByWritesOnEitherSide) {
   a(1) = 8;
   b(0) = 7;
   a.Redim(4);
-  EXPECT_EQ(std::pair(Items(a), Items(b)), std::pair(std::vector<int>{0, 8, 5, 0, 0}, std::vector<int>{7, 0, 5}));
+  EXPECT_EQ(Items(a), (std::vector<int>{0, 8, 5, 0, 0}));
+  EXPECT_EQ(Items(b), (std::vector<int>{7, 0, 5}));
   a.Redim(-1);
   EXPECT_THROW(a(0), OutOfBoundsException);
   EXPECT_THROW(b(3), OutOfBoundsException);
@@ -63,7 +68,8 @@ TEST(Array, ChangesAcrossItsChunksMoveEveryElementAndLeaveACopyAlone) {
   a.Redim(600);  // what was dropped comes back empty
   want.resize(251);
   want.resize(601);
-  EXPECT_EQ(std::pair(Items(a), Items(copy)), std::pair(want, copied));
+  EXPECT_EQ(Items(a), want);
+  EXPECT_EQ(Items(copy), copied);
 }
 
 }  // namespace

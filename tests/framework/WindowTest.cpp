@@ -56,8 +56,15 @@ public:
     AddMenuHandler("FileClose", RuntimeCreateDelegate(RefTo(this), &Pad::FileClose, "(  ) as Boolean"));
     AddMenuHandler("EditCopy", RuntimeCreateDelegate(RefTo(this), &Pad::EditCopy, "(  ) as Boolean"));
   }
-  bool Event_MouseDown(int32_t x, int32_t y) override { downs.push_back({x, y}); if (onDown) std::exchange(onDown, nullptr)(); return claim; }
-  void Event_MouseDrag(int32_t x, int32_t y) override { drags.push_back({x, y}); }
+  bool Event_MouseDown(int32_t x, int32_t y) override {
+    downs.push_back({x, y});
+    RunOnce(onDown);
+    return claim;
+  }
+  void Event_MouseDrag(int32_t x, int32_t y) override {
+    drags.push_back({x, y});
+    RunOnce(onDrag);
+  }
   void Event_MouseUp(int32_t x, int32_t y) override { ups.push_back({x, y}); }
   void Keys_Action(const Ref<ArrayButton>& me) { pressed.push_back(me); }
   void Can_Paint(const Ref<Canvas>&, const Ref<Graphics>&) { ++paints; }
@@ -70,14 +77,23 @@ public:
       me->Reset();  // started anew, the timer is due again while the box is up
       MsgBox("Beat" + Chr(13) + "goes on");
     }
+    RunOnce(onBeat);
     inBeat = false;
+  }
+  // Runs the hook once, counting the MouseUps that come while it runs.
+  void RunOnce(std::function<void()>& hook) {
+    if (!hook) return;
+    const size_t before = ups.size();
+    std::exchange(hook, nullptr)();
+    upsInside += static_cast<int>(ups.size() - before);
   }
   bool FileClose() { calls += "window FileClose, "; return true; }
   bool EditCopy() { calls += "window EditCopy, "; return false; }
   Ref<Timer> Beat() { return Named<Timer>("Beat"); }
 
   bool claim = false, boxOnFirstBeat = false, inBeat = false;
-  std::function<void()> onDown;  // once, at the next press
+  std::function<void()> onDown, onDrag, onBeat;  // once, in the next MouseDown, MouseDrag or beat
+  int upsInside = 0;                             // MouseUps that came while one of them ran
   std::vector<Point> downs, drags, ups;
   std::vector<Ref<ArrayButton>> pressed;
   int beats = 0, nested = 0, paints = 0, closeAt = -1;
@@ -91,6 +107,15 @@ Ref<Pad> NewPad(int n = -1) {
   EXPECT_TRUE(test::ProcessUntil([&] { return w->beats >= n; }));
   return w;
 }
+
+// A modal dialog, as the layouts make one.
+class Sheet : public Window {
+public:
+  std::string ClassName() const override { return "Sheet.Sheet"; }
+  void Layout() override {
+    SetProperties(RefTo(this), PropertyStream().Int32("Width", 200).Int32("Height", 100).Int32("Frame", 1));
+  }
+};
 
 // A plain 1 ms timer of the event loop, counting its ticks.
 struct Ticks : QTimer {
@@ -130,8 +155,8 @@ TEST_F(Pads, PressesOverPassiveControlsReachMouseDownAndOnlyAClaimedOneBringsDra
   EXPECT_EQ(w->pressed.size(), 1u);
 }
 
-// A claimed press whose release cannot reach the window ends all the same, once, at the last place the pointer
-// was seen; a release that comes afterwards is passed over. Shown again, a minimised window is restored.
+// A claimed press whose release cannot reach the window ends all the same, once, at the last point the window was
+// given; a release that comes afterwards is passed over. Shown again, a minimised window is restored.
 TEST_F(Pads, AClaimedPressEndsOnceWhereThePointerWasLastSeenWhenItsReleaseCannotCome) {
   const Ref<Pad> w = NewPad();
   w->claim = true;
@@ -159,6 +184,123 @@ TEST_F(Pads, AClaimedPressEndsOnceWhereThePointerWasLastSeenWhenItsReleaseCannot
     test::Release(w, 60, 60);  // too late, but for the new press
     EXPECT_EQ(w->ups.size(), i == 5 || i == 6 ? 2u : 1u) << i;
   }
+}
+
+// What a handler does may take the release away: it hides or minimises its window, opens a pop-up, a dialog or a
+// message box. The press then ends as that handler returns, never inside it: the one MouseUp comes once, at the last
+// point the window was given, as soon as the handler is done.
+TEST_F(Pads, APressEndedWhileAHandlerRunsEndsOnceAsTheHandlerReturns) {
+  const Ref<Pad> w = NewPad();
+  w->claim = true;
+  QWidget other, dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  test::MessageBoxes boxes;
+  auto* popup = static_cast<QComboBox*>(w->Named<PopupMenu>("Popup")->widget());
+  const std::vector<std::pair<std::string, std::function<void()>>> ways = {
+      {"hides its window", [&] { w->SetVisible(false); }},
+      {"minimises its window", [&] { w->widget()->showMinimized(); }},
+      {"opens a pop-up", [&] { popup->showPopup(); }},
+      {"opens a dialog", [&] { dialog.show(); }},
+      {"opens a message box", [&] { MsgBox("Busy"); }}};
+  const std::vector<std::pair<std::string, std::function<void()>>> handlers = {
+      {"MouseDown", [&] { test::Press(w, 40, 50); }},
+      {"MouseDrag", [&] { test::Press(w, 30, 40), test::Move(w, 40, 50); }},
+      {"a timer's action", [&] { test::Press(w, 30, 40), test::Move(w, 40, 50), w->Beat()->SetMode(1), w->Beat()->Tick(); }}};
+  auto restore = [&] {  // the window back in front, nothing over it
+    if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+    dialog.hide();
+    other.show(), other.activateWindow(), w->Show(), test::ProcessPending();  // (hidden, a window stays active headless)
+    return test::ProcessUntil([&] { return w->widget()->isActiveWindow() && !w->widget()->isMinimized(); });
+  };
+  for (const auto& [handler, run] : handlers) {
+    for (const auto& [way, end] : ways) {
+      const std::string what = handler + " " + way;
+      ASSERT_TRUE(restore()) << what;
+      w->ups.clear();
+      w->upsInside = 0;
+      (handler == "MouseDown" ? w->onDown : handler == "MouseDrag" ? w->onDrag : w->onBeat) = end;
+      run();
+      EXPECT_EQ(w->upsInside, 0) << what;
+      EXPECT_EQ(w->ups, (std::vector<Point>{{40, 50}})) << what;
+      test::Release(w, 60, 60);  // too late
+      test::ProcessPending();
+      EXPECT_EQ(w->ups.size(), 1u) << what;
+    }
+  }
+  // A press MouseDown does not claim gets no MouseUp, whatever MouseDown did.
+  w->claim = false;
+  for (const auto& [way, end] : ways) {
+    ASSERT_TRUE(restore()) << way;
+    w->ups.clear();
+    w->onDown = end;
+    test::Press(w, 40, 50);
+    test::ProcessPending();
+    EXPECT_TRUE(w->ups.empty()) << "unclaimed, " << way;
+  }
+}
+
+// A window need not be active to hold a press: the click that activates it comes before its activation. Hidden or
+// minimised meanwhile, it ends its press all the same, though it loses no activation.
+TEST_F(Pads, APressInAWindowNotYetActiveEndsWhenTheWindowIsHiddenOrMinimised) {
+  const Ref<Pad> w = NewPad();
+  w->claim = true;
+  QWidget other;
+  const std::vector<std::pair<std::string, std::function<void()>>> ways = {
+      {"hidden", [&] { w->SetVisible(false); }}, {"minimised", [&] { w->widget()->showMinimized(); }}};
+  for (const auto& [way, end] : ways) {
+    w->Show(), other.show(), other.activateWindow();
+    ASSERT_TRUE(test::ProcessUntil([&] { return other.isActiveWindow() && !w->widget()->isMinimized(); })) << way;
+    test::ProcessPending();
+    w->ups.clear();
+    test::Press(w, 30, 40);
+    test::Move(w, 40, 50);
+    w->onBeat = end;
+    w->Beat()->SetMode(1), w->Beat()->Tick();
+    EXPECT_EQ(w->ups, (std::vector<Point>{{40, 50}})) << way;
+  }
+}
+
+// The button let go while MouseDown runs (in an event loop of its own): the press ends as MouseDown returns, where
+// the button was let go, over another window too.
+TEST_F(Pads, APressLetGoWhileMouseDownRunsEndsAsItReturnsWhereItWasLetGo) {
+  const Ref<Pad> w = NewPad();
+  w->claim = true;
+  QWidget other;
+  other.setGeometry(w->widget()->geometry().translated(400, 0));
+  other.show();
+  w->onDown = [&] { QTest::mouseRelease(other.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); };
+  test::Press(w, 40, 50);
+  EXPECT_EQ(w->upsInside, 0);
+  const QPoint letGo = w->content()->mapFromGlobal(other.mapToGlobal(QPoint(5, 5)));
+  EXPECT_EQ(w->ups, (std::vector<Point>{{letGo.x(), letGo.y()}}));
+}
+
+// A modal dialog is never lost. Minimised (where the window manager offers it), it comes back when a window it keeps
+// waiting is activated, as a click activates it, or asked to close; and that window stays, whoever asks. (Qt's own
+// check passes a close asked for through the window itself, as its Wayland plugin asks for one.)
+TEST_F(Pads, AModalDialogComesBackWhenAWindowItKeepsWaitingIsActivatedOrAskedToClose) {
+  const Ref<Pad> w = NewPad();
+  const Ref<Sheet> dialog = New<Sheet>();
+  dialog->Constructor();
+  QWidget* sheet = dialog->widget();
+  ASSERT_EQ(QApplication::activeModalWidget(), sheet);
+  const std::vector<std::pair<std::string, std::function<void()>>> asks = {
+      {"activated", [&] { w->widget()->activateWindow(); }},
+      {"closed through its platform window", [&] { test::Handle(w)->close(); }},
+      {"closed", [&] { w->widget()->close(); }}};
+  for (const auto& [ask, run] : asks) {
+    sheet->showMinimized();
+    ASSERT_TRUE(test::ProcessUntil([&] { return sheet->isMinimized(); })) << ask;
+    run();
+    EXPECT_TRUE(test::ProcessUntil([&] { return sheet->isActiveWindow(); })) << ask;
+    EXPECT_FALSE(sheet->isMinimized()) << ask;
+    EXPECT_TRUE(sheet->isVisible()) << ask;
+    EXPECT_FALSE(w->IsClosed()) << ask;
+    EXPECT_TRUE(w->Visible()) << ask;
+  }
+  dialog->Close();
+  test::Handle(w)->close();  // nothing keeps it waiting now
+  EXPECT_TRUE(w->IsClosed());
 }
 
 // An unbound event does nothing, and so does a handler of a window that is gone.
@@ -219,7 +361,8 @@ TEST_F(Pads, AnActionNeverRunsInsideItselfAndNoTickReachesAClosedWindow) {
   beat->Tick();
   EXPECT_EQ(w->beats, beats);
   EXPECT_TRUE(w->Controls().empty());
-  EXPECT_EQ(std::make_pair(selfClosing->beats, selfClosing->nested), std::make_pair(3, 0));
+  EXPECT_EQ(selfClosing->beats, 3);
+  EXPECT_EQ(selfClosing->nested, 0);
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Beat\ngoes on"});
 }
 
@@ -242,9 +385,13 @@ TEST_F(Pads, TheYieldRepaintsWhatChangedOnlyPastItsBoundAndDeliversNothing) {
     EXPECT_GT(w->paints, paints);  // a long one brings it up to date
   });
   // Nothing changed in the still window, and nothing was delivered.
-  EXPECT_EQ(std::make_tuple(still->paints, w->beats, w->downs.size()), std::make_tuple(stillPaints, beats, size_t{0}));
+  EXPECT_EQ(still->paints, stillPaints);
+  EXPECT_EQ(w->beats, beats);
+  EXPECT_TRUE(w->downs.empty());
   // Afterwards the event loop delivers both.
-  EXPECT_TRUE(test::ProcessUntil([&] { return w->downs.size() == 1 && w->beats > beats; }));
+  test::ProcessUntil([&] { return w->downs.size() == 1 && w->beats > beats; });
+  EXPECT_EQ(w->downs.size(), 1u);
+  EXPECT_GT(w->beats, beats);
 }
 
 // The first report stays up while 20 plain ticks pass; another exception comes meanwhile.
@@ -322,11 +469,14 @@ TEST_F(Pads, OnlyWhatTheProgramEnablesIsShownAndChosenAndItGoesToTheFrontWindowF
   EXPECT_EQ(enabled(), "FileOpen FileClose EditCopy ");
   QMenu* edit = doc->widget()->findChild<QMenuBar*>()->actions().at(1)->menu();
   edit->popup(QPoint());
-  EXPECT_TRUE(edit->isVisible() && action("EditCopy")->isEnabled() && !action("EditPaste")->isEnabled());
+  EXPECT_TRUE(edit->isVisible());
+  EXPECT_TRUE(action("EditCopy")->isEnabled());
+  EXPECT_FALSE(action("EditPaste")->isEnabled());
   edit->close();
   static_cast<QLineEdit*>(field->widget())->selectAll();
   for (const char* item : {"FileClose", "EditCopy", "FileOpen"}) EXPECT_TRUE(ChooseMenuItem(item)) << item;
-  EXPECT_FALSE(ChooseMenuItem("EditPaste") || ChooseMenuItem("NoSuchItem"));
+  EXPECT_FALSE(ChooseMenuItem("EditPaste"));
+  EXPECT_FALSE(ChooseMenuItem("NoSuchItem"));
   action("EditCopy")->trigger();  // from the window's own menu bar
   EXPECT_EQ(calls, "window FileClose, window EditCopy, app EditCopy, app FileOpen, window EditCopy, app EditCopy, ");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "clip");

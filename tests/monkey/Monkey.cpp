@@ -117,17 +117,20 @@ void Gesture(const Ref<Window>& w) {
     test::Move(w, p.x(), p.y());
   }
   // The desktop may swallow the release (the window hidden or minimised, a menu opened, another window in front), which
-  // may come late. The window is shown again then, as its menu command does.
-  const int lost = Chance(85) ? -1 : Pick(0, 3);
+  // may come late. The window is shown again then, as its menu command does. With no other window shown, a menu opens
+  // instead of another window coming in front, and the log says so.
+  int lost = Chance(85) ? -1 : Pick(0, 3);
+  const std::vector<Ref<Window>> shown = Shown();
+  if (lost == 3 && shown.size() < 2) lost = 2;
+  const Ref<Window> other = lost == 3 ? shown[shown[0] == w ? 1 : 0] : nullptr;
   doing += std::vector<std::string>{", release", ", hidden", ", minimised", ", a menu opened", ", another in front"}[lost + 1] +
-           " at " + N(p.x()) + "," + N(p.y());
+           (other ? " (" + other->ClassName() + ")" : "") + " at " + N(p.x()) + "," + N(p.y());
   QMenu menu;
   menu.addAction(QStringLiteral("Item"));
-  const std::vector<Ref<Window>> shown = Shown();
   if (lost == 0) w->SetVisible(false);
   else if (lost == 1) w->widget()->showMinimized();
-  else if (lost == 3 && shown.size() > 1) shown[shown[0] == w ? 1 : 0]->Show();
-  else if (lost > 0) menu.popup(QCursor::pos());
+  else if (lost == 2) menu.popup(QCursor::pos());
+  else if (lost == 3) other->Show();
   test::ProcessPending();
   menu.close();
   if ((lost < 0 || Chance(50)) && !w->IsClosed()) test::Release(w, p.x(), p.y());
@@ -177,41 +180,58 @@ void Act() {
 void CheckTree(const Ref<class WindowTree>& w) {
   const int32_t s = w->LastPopActivated, was = splitsSeen.contains(w.shared()) ? splitsSeen[w.shared()] : 0;
   const std::string tree = "Tree, " + N(s) + " splits after " + N(was) + ": ";
-  Check(s >= was && s <= was + 1 && s <= 7 && w->numHLines == s && w->numVLines == 2 * s && w->PopOrder.UBound() == s,
-        tree + "the counts of populations, bars and lines disagree");
+  Check(s >= was && s <= was + 1 && s <= 7, tree + "the splits did not grow by at most one, to at most 7");
+  Check(w->numHLines == s, tree + "bars in use: " + N(w->numHLines));
+  Check(w->numVLines == 2 * s, tree + "vertical lines in use: " + N(w->numVLines));
+  Check(w->PopOrder.UBound() == s, tree + "populations in the tree order: " + N(w->PopOrder.UBound() + 1));
   const auto pop = [&](int32_t k) { return w->Named<driftCan>("myDriftCan", k); };
   std::vector<driftCan*> order;
   for (int32_t j = 0; j <= s; ++j) {
     order.push_back(w->PopOrder(j).get());
-    Check(w->PopOrder(j)->Visible() && (j == 0 || w->PopOrder(j)->Left() > w->PopOrder(j - 1)->Left()),
-          tree + "the tree order is not the populations in use from left to right");
+    Check(w->PopOrder(j)->Visible(), tree + "population " + N(j) + " in the tree order is hidden");
+    Check(j == 0 || w->PopOrder(j)->Left() > w->PopOrder(j - 1)->Left(),
+          tree + "population " + N(j) + " in the tree order is not right of the one before");
   }
   for (int32_t k = 0; k <= 7; ++k) {
     const Ref<Rectangle> frame = w->Named<Rectangle>("RectangleBound", k);
     const Ref<EditField> label = w->Named<EditField>("EditFieldPopLabel", k);
     const bool used = k <= s;
-    Check(pop(k)->Visible() == used && frame->Visible() == used && label->Visible() == used &&
-              (!used || (pop(k)->Top() == pop(0)->Top() && frame->Left() == pop(k)->Left() - 1 &&
-                         frame->Top() == pop(k)->Top() - 1 && label->Left() == frame->Left() &&
-                         label->Top() == frame->Top() - 17)),
-          tree + "population " + N(k) + ", its frame or its label is shown wrongly or out of place");
+    const std::string population = tree + "population " + N(k) + (used ? ", in use" : ", not in use") + ": ";
+    for (const auto& [part, shown] : {std::pair<std::string, bool>{"its canvas", pop(k)->Visible()},
+                                      {"its frame", frame->Visible()},
+                                      {"its label", label->Visible()}})
+      Check(shown == used, population + part + (shown ? " is shown" : " is hidden"));
+    if (used) {
+      Check(pop(k)->Top() == pop(0)->Top(), population + "its canvas is not at the height of the first");
+      Check(frame->Left() == pop(k)->Left() - 1 && frame->Top() == pop(k)->Top() - 1,
+            population + "its frame is not round its canvas");
+      Check(label->Left() == frame->Left() && label->Top() == frame->Top() - 17,
+            population + "its label is not above its frame");
+    }
     if (k == 0) continue;
     const Ref<HLine> bar = w->Named<HLine>("myHLine", k);
     const Ref<VLine> left = w->Named<VLine>("myVLine", 2 * k - 1), right = w->Named<VLine>("myVLine", 2 * k);
-    Check(bar->Visible() == used && left->Visible() == used && right->Visible() == used,
-          tree + "bar " + N(k) + " or its vertical lines shown or hidden wrongly");
+    const std::string b = tree + "bar " + N(k) + (used ? ", in use" : ", not in use") + ": ";
+    for (const auto& [part, shown] : {std::pair<std::string, bool>{"it", bar->Visible()},
+                                      {"its left vertical line", left->Visible()},
+                                      {"its right vertical line", right->Visible()}})
+      Check(shown == used, b + part + (shown ? " is shown" : " is hidden"));
     if (!used) continue;
     // The parent's side, then the new population's, side by side in tree order.
+    Check(bar->LeftEnd.UBound() >= 0 && bar->RightEnd.UBound() >= 0, b + "a group of its ends is empty");
+    Check(bar->RightEnd(0) == pop(k), b + "its right group does not start with the population its split made");
     std::vector<driftCan*> sides;
     for (const Array<Ref<driftCan>>* end : {&bar->LeftEnd, &bar->RightEnd})
       for (int32_t i = 0; i <= end->UBound(); ++i) sides.push_back((*end)(i).get());
+    Check(std::search(order.begin(), order.end(), sides.begin(), sides.end()) != order.end(),
+          b + "its groups are not side by side in the tree order");
+    Check(bar->leftVLine == left && bar->rightVLine == right, b + "it does not hold its own vertical lines");
     const int32_t depth = bar->TimeDepth;
-    Check(bar->LeftEnd.UBound() >= 0 && bar->RightEnd.UBound() >= 0 && bar->RightEnd(0) == pop(k) &&
-              std::search(order.begin(), order.end(), sides.begin(), sides.end()) != order.end() &&
-              bar->leftVLine == left && bar->rightVLine == right && bar->X1() < bar->X2() && bar->Y1() == depth &&
-              bar->Y2() == depth && left->X1() == bar->X1() && left->X2() == bar->X1() && left->Y2() == depth &&
-              right->X1() == bar->X2() && right->X2() == bar->X2() && right->Y2() == depth,
-          tree + "bar " + N(k) + " does not join the populations its split made, on its own lines");
+    Check(bar->X1() < bar->X2() && bar->Y1() == depth && bar->Y2() == depth, b + "it is not level at its time depth");
+    Check(left->X1() == bar->X1() && left->X2() == bar->X1() && left->Y2() == depth,
+          b + "its left vertical line does not come down to its left end");
+    Check(right->X1() == bar->X2() && right->X2() == bar->X2() && right->Y2() == depth,
+          b + "its right vertical line does not come down to its right end");
   }
   Check((w->Named<Timer>("TimerWait")->Mode() == 2) == (w->Named<PushButton>("PushButtonFastFwd")->Caption() == "Pause"),
         tree + "the button does not show Pause exactly while the run is on");
@@ -222,11 +242,12 @@ void CheckInvariants() {
   std::set<std::string> classes;
   std::map<std::shared_ptr<Window>, int32_t> splits;
   for (const Ref<Window>& w : WindowsFrontToBack()) {
-    Check(classes.insert(w->ClassName()).second && GetImplicitWindow(w->ClassName()) == w,
-          "more than one live " + w->ClassName());
+    Check(classes.insert(w->ClassName()).second, "more than one live " + w->ClassName());
+    Check(GetImplicitWindow(w->ClassName()) == w, w->ClassName() + " is not the window its accessor answers");
     for (const Ref<SpriteCanvas>& c : Of<SpriteCanvas>(w->Controls())) {
       const std::string which = w->ClassName() + " " + c->Name() + "(" + N(c->Index()) + ")";
-      Check(c->AniTrons.UBound() >= 0 && c->AniTrons(0) == nullptr, which + ": element 0 is not empty");
+      Check(c->AniTrons.UBound() >= 0, which + ": no element 0");
+      Check(c->AniTrons(0) == nullptr, which + ": element 0 is not empty");
       for (int32_t i = 1; i <= c->AniTrons.UBound(); ++i)
         Check(Cast<virionTron>(c->AniTrons(i)) != nullptr, which + ": element " + N(i) + " is no virion");
       Check(Cast<displayCan>(c) == nullptr || c->AniTrons.UBound() <= 1, which + ": a slot holds more than one virion");
@@ -234,9 +255,13 @@ void CheckInvariants() {
     }
     if (Ref<PanelWindow> p = Cast<PanelWindow>(w)) {
       const Ref<popupSpriteCan> card = p->Named<popupSpriteCan>("myPopupVirionData");  // pictureless until first used
-      Check(p->DragTron == nullptr && !p->Named<popupSpriteCan>("MyPopUpVirion")->Visible() &&
-                (!card->Visible() || card->Backdrop() == nullptr) && card->layer() == nullptr,
-            w->ClassName() + ": a virion or its card is still held up after the release");
+      const std::string after = " after the release";
+      Check(p->DragTron == nullptr, w->ClassName() + ": a virion is still held" + after);
+      Check(!p->Named<popupSpriteCan>("MyPopUpVirion")->Visible(),
+            w->ClassName() + ": the held virion still shows" + after);
+      Check(!card->Visible() || card->Backdrop() == nullptr,
+            w->ClassName() + ": the data card still shows a virion" + after);
+      Check(card->layer() == nullptr, w->ClassName() + ": the data card's layer is still up" + after);
       for (int32_t i = 0; i <= 1; ++i) {
         const Ref<displayCan> slot = p->Named<displayCan>("MyDisplayCan", i);
         Check(p->Named<Listbox>("ListBoxSequence")->Cell(i, 0) ==

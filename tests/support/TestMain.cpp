@@ -1,7 +1,8 @@
 // Every test program makes the application object first, headless unless the environment names a
 // platform, with the program's own look as the runtime sets it. After each test every window is closed.
-// Before the first test it prints what the run is set to as the run finds it; a run told the screen ratio
-// it must have (--screen-ratio=R) fails at once on another.
+// Before the first test it prints what the run is set to as the run finds it. A run told the screen ratio
+// it must have (--screen-ratio=R) fails at once, running no test, on another, and fails should no test of
+// it pass.
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -18,11 +19,7 @@ class AfterEachTest : public ::testing::EmptyTestEventListener {
 };
 
 struct Settings : ::testing::Environment {
-  double ratio = 0;
-  void SetUp() override {
-    std::printf("%s\n", test::SettingsInEffect().c_str());
-    if (ratio > 0) { ASSERT_EQ(qApp->devicePixelRatio(), ratio) << "The run is at another screen ratio than it was told"; }
-  }
+  void SetUp() override { std::printf("%s\n", test::SettingsInEffect().c_str()); }
 };
 
 }  // namespace
@@ -34,10 +31,21 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   UseProgramLook();
   ::testing::InitGoogleTest(&argc, argv);
-  auto* settings = new Settings;
+  double ratio = 0;
   for (int i = 1; i < argc; ++i)
-    if (std::string(argv[i]).starts_with("--screen-ratio=")) settings->ratio = std::stod(argv[i] + 15);
-  ::testing::AddGlobalTestEnvironment(settings);
+    if (std::string(argv[i]).starts_with("--screen-ratio=")) ratio = std::stod(argv[i] + 15);
+  if (ratio > 0 && qApp->devicePixelRatio() != ratio) {
+    std::printf("%s\n", test::SettingsInEffect().c_str());
+    std::fprintf(stderr, "The run was told screen ratio %g but finds %g: no test is run\n", ratio,
+                 qApp->devicePixelRatio());
+    return 1;
+  }
+  ::testing::AddGlobalTestEnvironment(new Settings);
   ::testing::UnitTest::GetInstance()->listeners().Append(new AfterEachTest);
-  return RUN_ALL_TESTS();
+  const int status = RUN_ALL_TESTS();
+  if (ratio > 0 && ::testing::UnitTest::GetInstance()->successful_test_count() == 0) {
+    std::fprintf(stderr, "The run was told screen ratio %g, but no test passed at it\n", ratio);
+    return 1;
+  }
+  return status;
 }

@@ -20,6 +20,22 @@
 #include "PropertyStream.h"
 #include "Window.h"
 
+// Qt's values and the program's references as a failure shows them, rather than as bytes.
+inline void PrintTo(const QColor& c, std::ostream* os) {
+  *os << "RGB " << c.red() << "," << c.green() << "," << c.blue();
+  if (c.alpha() < 255) *os << " alpha " << c.alpha();
+}
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << p.x() << "," << p.y(); }
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.height(); }
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.width() << "x" << r.height() << " at " << r.x() << "," << r.y();
+}
+template <class T>
+void PrintTo(const Ref<T>& r, std::ostream* os) {
+  if (r) *os << "object at " << static_cast<const void*>(r.get());
+  else *os << "nil";
+}
+
 namespace test {
 
 // What the run is set to, as it finds it, on one line: platform, screen ratio and scale factor, the faces the
