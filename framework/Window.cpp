@@ -71,7 +71,6 @@ protected:
   }
 };
 
-
 // The modal dialog or message box that keeps window top waiting, or null.
 QWidget* ModalOver(const QWidget* top) {
   QWidget* modal = QApplication::activeModalWidget();
@@ -88,6 +87,14 @@ void BringBack(QWidget* modal) {
   modal->activateWindow();
 }
 
+// Brings back the modal dialog that keeps window top waiting, if any; says
+// whether there was one.
+bool BringBackModalOver(const QWidget* top) {
+  QWidget* modal = ModalOver(top);
+  if (modal != nullptr) BringBack(modal);
+  return modal != nullptr;
+}
+
 // On X, Qt passes the focus that a click or the window manager gives a window
 // kept waiting straight on to its dialog, and a minimised dialog never gets
 // it: no Qt event tells of that focus. It is seen here, as the X server
@@ -102,9 +109,7 @@ public:
       QWidget* top = w->widget();
       if (top == nullptr || !top->testAttribute(Qt::WA_WState_Created) || top->winId() != window) continue;
       // Once Qt is done with the event.
-      if (ModalOver(top) != nullptr) QTimer::singleShot(0, top, [top] {
-          if (QWidget* modal = ModalOver(top)) BringBack(modal);
-        });
+      if (ModalOver(top) != nullptr) QTimer::singleShot(0, top, [top] { BringBackModalOver(top); });
     }
     return false;
   }
@@ -154,9 +159,8 @@ QString ShownTitle(const std::string& title) { return title.empty() ? QStringLit
 // Whoever asks: Qt's Wayland plugin closes a window past Qt's own check for a
 // modal dialog.
 void TopLevelWidget::closeEvent(QCloseEvent* e) {
-  if (QWidget* modal = ModalOver(this)) {
+  if (BringBackModalOver(this)) {
     e->ignore();
-    BringBack(modal);
     return;
   }
   e->accept();
@@ -177,9 +181,7 @@ bool TopLevelWidget::event(QEvent* e) {
   const Ref<Window> owner =
       placeLayers ? Ref<Window>(std::static_pointer_cast<Window>(owner_->weak_from_this().lock())) : nullptr;
   if (t == QEvent::WindowActivate && owner && !owner->IsClosed()) BringToFront(owner.get());
-  if (t == QEvent::WindowActivate) {
-    if (QWidget* modal = ModalOver(this)) BringBack(modal);
-  }
+  if (t == QEvent::WindowActivate) BringBackModalOver(this);
   if (t == QEvent::Move && e->spontaneous() && owner) owner->peer().WindowSystemMoved(geometry().topLeft());
   // A window hidden, no longer active or kept waiting by a dialog never gets
   // the release of its press. (Minimised, it is hidden: Qt sends it a Hide.)
